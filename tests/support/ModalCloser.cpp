@@ -1,0 +1,32 @@
+#include "tests/support/ModalCloser.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+ModalCloser::ModalCloser() : ModalCloser(nullptr) {}
+
+ModalCloser::ModalCloser(std::function<void(QWidget*)> action)
+    : action_(std::move(action)), timer_(std::make_unique<QTimer>()) {
+    timer_->setInterval(5);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this] { Poll(); });
+    timer_->start();
+}
+
+void ModalCloser::Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) {
+        return;
+    }
+    titles_ << modal->windowTitle();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        texts_ << box->text();
+    }
+    if (action_) {
+        action_(modal);
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+    } else {
+        modal->close();
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+// Closes modal windows (message boxes, dialogs) from a short timer while a
+// test drives code that calls exec(), and records what they said.
+
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class ModalCloser {
+public:
+    // Each time a modal widget is active, `action` runs on it (default: record
+    // its text and reject it). Polls every few milliseconds until destroyed.
+    ModalCloser();
+    explicit ModalCloser(std::function<void(QWidget*)> action);
+    ModalCloser(const ModalCloser&) = delete;
+    ModalCloser& operator=(const ModalCloser&) = delete;
+
+    // Texts of the message boxes closed so far (QMessageBox::text()), and the
+    // window titles of every modal widget closed.
+    QStringList Texts() const { return texts_; }
+    QStringList Titles() const { return titles_; }
+    int Count() const { return titles_.size(); }
+
+private:
+    void Poll();
+    std::function<void(QWidget*)> action_;
+    QStringList texts_;
+    QStringList titles_;
+    std::unique_ptr<QTimer> timer_;
+};
