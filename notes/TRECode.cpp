@@ -1,0 +1,168 @@
+#include "notes/TRECode.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace {
+
+// Text of a plain-text paste with every kind of line end turned into '\n'.
+QString NormalisedLineEnds(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// Plain text carried by `source`: its text, or the text of its HTML when it
+// carries nothing else.
+QString PlainTextOf(const QMimeData* source) {
+    if (source->hasText()) {
+        return NormalisedLineEnds(source->text());
+    }
+    if (source->hasHtml()) {
+        return NormalisedLineEnds(QTextDocumentFragment::fromHtml(source->html()).toPlainText());
+    }
+    return {};
+}
+
+// One displayed line as stored text: no soft line break, non-breaking blanks as
+// ordinary blanks.
+QString StoredText(QString text) {
+    text.remove(QChar::LineSeparator);
+    text.remove(QChar::ParagraphSeparator);
+    text.replace(QChar::Nbsp, QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
+TSRichEdit::TSRichEdit(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(false);
+}
+
+int TSRichEdit::CaretLine() const {
+    EnsureLaidOut();
+    const int position = textCursor().selectionStart();
+    const QTextBlock caretBlock = document()->findBlock(position);
+    int line = 0;
+    for (QTextBlock block = document()->begin(); block.isValid() && block != caretBlock;
+         block = block.next()) {
+        line += BlockLines(block);
+    }
+    if (const QTextLayout* layout = caretBlock.layout(); layout != nullptr) {
+        const QTextLine caretLine = layout->lineForTextPosition(position - caretBlock.position());
+        if (caretLine.isValid()) {
+            line += caretLine.lineNumber();
+        }
+    }
+    return line;
+}
+
+int TSRichEdit::LineCount() const {
+    EnsureLaidOut();
+    int count = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        count += BlockLines(block);
+    }
+    return EndsWithEmptyLine() ? count - 1 : count;
+}
+
+QStringList TSRichEdit::DisplayedLines() const {
+    EnsureLaidOut();
+    QStringList lines;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QString text = block.text();
+        if (layout == nullptr || layout->lineCount() == 0) {
+            lines << StoredText(text);
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines << StoredText(text.mid(line.textStart(), line.textLength()));
+        }
+    }
+    if (EndsWithEmptyLine()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+void TSRichEdit::scrollContentsBy(int dx, int dy) {
+    QTextEdit::scrollContentsBy(dx, dy);
+    if (dy != 0) {
+        emit OnVScroll();
+    }
+    if (dx != 0) {
+        emit OnHScroll();
+    }
+}
+
+void TSRichEdit::insertFromMimeData(const QMimeData* source) {
+    // Whatever the source offers, only its plain text arrives, in the
+    // editor's own character format.
+    const QString text = PlainTextOf(source);
+    if (!text.isEmpty()) {
+        textCursor().insertText(text);
+        ensureCursorVisible();
+    }
+}
+
+bool TSRichEdit::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasText() || source->hasHtml();
+}
+
+QMimeData* TSRichEdit::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    data->setText(textCursor().selection().toPlainText());
+    return data;
+}
+
+int TSRichEdit::WrapWidth() const {
+    if (lineWrapMode() == FixedPixelWidth) {
+        return lineWrapColumnOrWidth();
+    }
+    if (!testAttribute(Qt::WA_PendingResizeEvent)) {
+        return viewport()->width();
+    }
+    // Never shown: the viewport has not been fitted to the editor yet, so
+    // work out the width it will get.
+    const QMargins margins = viewportMargins();
+    int width = contentsRect().width() - margins.left() - margins.right();
+    if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+        width -= verticalScrollBar()->sizeHint().width();
+    }
+    return std::max(width, 0);
+}
+
+void TSRichEdit::EnsureLaidOut() const {
+    QTextDocument* doc = document();
+    if (lineWrapMode() == WidgetWidth || lineWrapMode() == FixedPixelWidth) {
+        const qreal width = WrapWidth();
+        if (doc->textWidth() != width) {
+            doc->setTextWidth(width);
+        }
+    }
+    // Large documents are laid out piecewise in idle time; asking for the
+    // size finishes the layout now.
+    doc->documentLayout()->documentSize();
+}
+
+int TSRichEdit::BlockLines(const QTextBlock& block) {
+    const QTextLayout* layout = block.layout();
+    return layout == nullptr ? 1 : std::max(layout->lineCount(), 1);
+}
+
+bool TSRichEdit::EndsWithEmptyLine() const {
+    const QTextBlock last = document()->lastBlock();
+    const QTextLayout* layout = last.layout();
+    if (layout == nullptr || layout->lineCount() == 0) {
+        return last.text().isEmpty();
+    }
+    return layout->lineAt(layout->lineCount() - 1).textLength() == 0;
+}
