@@ -18,5 +18,8 @@ inline const std::array<QColor, 5> SectorColours{
 };
 
 // Draws a pie of the five shares (any positive scale) in the sector colours,
-// counter-clockwise from three o'clock, with the painter's current pen.
-void PaintSectorPie(QPainter& painter, const QRectF& box, const std::array<qreal, 5>& shares);
+// counter-clockwise from three o'clock, with the painter's current pen. The
+// chance sector is moved `pullOut` pixels outwards along its middle, the way
+// the risk chart sets it apart.
+void PaintSectorPie(QPainter& painter, const QRectF& box, const std::array<qreal, 5>& shares,
+                    qreal pullOut = 0.0);

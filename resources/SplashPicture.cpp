@@ -9,7 +9,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 
 namespace {
@@ -44,24 +43,14 @@ void PaintTitle(QPainter& p, const QRectF& area) {
                QStringLiteral("Evaluation of the Caries Risk"));
 }
 
-// The chart with its chance sector pulled out, as the program draws it.
+// The chart with its chance sector pulled out, as the program draws it, over
+// a soft shadow.
 void PaintChart(QPainter& p, const QRectF& box) {
-    const std::array<qreal, 5> shares{58.0, 11.0, 12.0, 10.0, 9.0};
-    const qreal chanceSpan = 360.0 * shares[0] / 100.0;
-    const qreal middle = (chanceSpan / 2.0) * M_PI / 180.0;
-    const QPointF pull(10.0 * std::cos(middle), -10.0 * std::sin(middle));
-    p.setPen(QPen(QColor(30, 40, 60), 1.5));
-    // The rest of the pie first, then the pulled-out chance wedge on top.
-    PaintSectorPie(p, box, shares);
-    QPainterPath chance(box.center());
-    chance.arcTo(box, 0.0, chanceSpan);
-    chance.closeSubpath();
-    p.setBrush(QColor(255, 255, 255));
     p.setPen(Qt::NoPen);
-    p.drawPath(chance); // clear the wedge's place
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawEllipse(box.translated(6, 8));
     p.setPen(QPen(QColor(30, 40, 60), 1.5));
-    p.setBrush(SectorColours[0]);
-    p.drawPath(chance.translated(pull));
+    PaintSectorPie(p, box, {58.0, 11.0, 12.0, 10.0, 9.0}, 14.0);
 }
 
 void PaintFooter(QPainter& p, const QRectF& area) {
@@ -98,6 +87,9 @@ QPixmap SplashPicture(qreal devicePixelRatio) {
         const QRectF area(QPointF(0, 0), QSizeF(logical));
         PaintBackground(p, area);
         PaintTitle(p, area);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 50));
+        p.drawPath(ToothOutline(QRectF(98, 208, 190, 230)));
         PaintTooth(p, QRectF(92, 200, 190, 230), 4.0);
         PaintChart(p, QRectF(330, 220, 200, 200));
         PaintFooter(p, area);
