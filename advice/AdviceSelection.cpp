@@ -1,0 +1,303 @@
+#include "advice/AdviceSelection.h"
+
+#include "advice/Advicedl.h"
+#include "model/Numeric.h"
+
+#include <initializer_list>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+// A blank score edit holds a single blank and reaches the advice as 9.
+constexpr int kBlank = 9;
+const QString kBlankEdit = QStringLiteral(" ");
+
+// One-blank line that follows every fragment but the closing one.
+const QString kSeparator = QStringLiteral(" ");
+
+// Where the bands part from the rules of the highest-risk band. The two
+// favourable bands (61-100) stay silent about a missing mutans count, a
+// missing saliva measurement and any fluoride use short of none, and ask
+// only for the plaque amount or the fluoride program when those are blank.
+// Only the two high-risk bands (0-40) ask for a missing buffer capacity.
+struct BandRules {
+    bool favourable = false;
+    bool asksForBuffer = false;
+};
+
+constexpr BandRules kHighRiskRules{.favourable = false, .asksForBuffer = true};
+constexpr BandRules kIntermediateRules{.favourable = false, .asksForBuffer = false};
+constexpr BandRules kFavourableRules{.favourable = true, .asksForBuffer = false};
+
+bool IsOneOf(int value, std::initializer_list<int> choices) {
+    for (const int choice : choices) {
+        if (value == choice) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsLow(int value) {
+    return IsOneOf(value, {0, 1});
+}
+bool IsHigh(int value) {
+    return IsOneOf(value, {2, 3});
+}
+
+// Each block names the key of the fragment it appends, or an empty key when
+// it appends nothing. Conditions are tried top to bottom, the first that
+// holds decides; a value outside the factor's range may match none.
+
+QString VerdictKey(int saliva, int fluoride) {
+    if (saliva == 3 && fluoride == 3) {
+        return QStringLiteral("1.1");
+    }
+    if (saliva == 3 && IsOneOf(fluoride, {0, 1, 2, kBlank})) {
+        return QStringLiteral("1.2");
+    }
+    if (fluoride == 3 && IsOneOf(saliva, {0, 1, 2, kBlank})) {
+        return QStringLiteral("1.3");
+    }
+    return QStringLiteral("1.4");
+}
+
+QString DietKey(int contents, int frequency) {
+    if (IsLow(contents) && IsLow(frequency)) {
+        return {};
+    }
+    if (IsHigh(contents) && IsHigh(frequency)) {
+        return QStringLiteral("3.1");
+    }
+    if (IsHigh(contents) && IsLow(frequency)) {
+        return QStringLiteral("3.2");
+    }
+    if (IsHigh(frequency) && IsLow(contents)) {
+        return QStringLiteral("3.3");
+    }
+    if (contents == kBlank || frequency == kBlank) {
+        return QStringLiteral("3.4");
+    }
+    return {};
+}
+
+QString BacteriaKey(int plaque, int mutans, const BandRules& rules) {
+    if (IsLow(plaque) && IsLow(mutans)) {
+        return {};
+    }
+    if (rules.favourable && mutans == kBlank) {
+        return {};
+    }
+    if (IsHigh(plaque) && IsHigh(mutans)) {
+        return QStringLiteral("4.1");
+    }
+    if (IsHigh(plaque) && IsLow(mutans)) {
+        return QStringLiteral("4.2");
+    }
+    if (IsHigh(mutans) && IsLow(plaque)) {
+        return QStringLiteral("4.3");
+    }
+    if (plaque == kBlank || mutans == kBlank) {
+        return QStringLiteral("4.4");
+    }
+    return {};
+}
+
+QString FluorideKey(int fluoride, const BandRules& rules) {
+    if (rules.favourable) {
+        if (fluoride == 3) {
+            return QStringLiteral("5.1");
+        }
+        if (fluoride == kBlank) {
+            return QStringLiteral("5.2");
+        }
+        return {};
+    }
+    switch (fluoride) {
+    case 3:
+        return QStringLiteral("5.1");
+    case 2:
+        return QStringLiteral("5.2");
+    case 1:
+        return QStringLiteral("5.3");
+    case 0:
+        return QStringLiteral("5.4");
+    case kBlank:
+        return QStringLiteral("5.5");
+    default:
+        return {};
+    }
+}
+
+QString SalivaKey(int saliva, const BandRules& rules) {
+    if (IsHigh(saliva)) {
+        return QStringLiteral("6.1");
+    }
+    if (saliva == 1) {
+        return QStringLiteral("6.2");
+    }
+    if (saliva == kBlank && !rules.favourable) {
+        return QStringLiteral("6.3");
+    }
+    return {};
+}
+
+QString BufferKey(int buffer, const BandRules& rules) {
+    if (IsOneOf(buffer, {1, 2})) {
+        return QStringLiteral("7.1");
+    }
+    if (buffer == kBlank && rules.asksForBuffer) {
+        return QStringLiteral("7.2");
+    }
+    return {};
+}
+
+QString JudgementKey(int judgement) {
+    if (judgement == 2) {
+        return QStringLiteral("8.1");
+    }
+    if (judgement == 3) {
+        return QStringLiteral("8.2");
+    }
+    return {};
+}
+
+void AppendBlock(const TFragmentHolder& holder, const QString& key, QStringList& target) {
+    if (key.isEmpty()) {
+        return;
+    }
+    target << holder.Fragment(key);
+    target << kSeparator;
+}
+
+void AppendAdvice(const AdviceScores& scores, const BandRules& rules, const TFragmentHolder& holder,
+                  QStringList& target) {
+    using namespace AdviceFactor;
+    AppendBlock(holder, VerdictKey(scores[SalivaSecretion], scores[FluorideProgram]), target);
+    AppendBlock(holder, QStringLiteral("2.1"), target);
+    AppendBlock(holder, DietKey(scores[DietContents], scores[DietFrequency]), target);
+    AppendBlock(holder, BacteriaKey(scores[PlaqueAmount], scores[MutansStreptococci], rules),
+                target);
+    AppendBlock(holder, FluorideKey(scores[FluorideProgram], rules), target);
+    AppendBlock(holder, SalivaKey(scores[SalivaSecretion], rules), target);
+    AppendBlock(holder, BufferKey(scores[BufferCapacity], rules), target);
+    AppendBlock(holder, JudgementKey(scores[ClinicalJudgement]), target);
+    // The closing remarks end the advice, so no separator follows them.
+    target << holder.Fragment(QStringLiteral("9.1"));
+}
+
+// Strict decimal conversion: an optional sign and ASCII digits only, within
+// the range of int. Anything else, blanks and non-ASCII digits included, is
+// rejected.
+bool ParseDecimal(const QString& text, int& value) {
+    qsizetype position = 0;
+    bool negative = false;
+    if (!text.isEmpty() && (text.front() == QLatin1Char('+') || text.front() == QLatin1Char('-'))) {
+        negative = text.front() == QLatin1Char('-');
+        position = 1;
+    }
+    if (position == text.size()) {
+        return false;
+    }
+    long long magnitude = 0;
+    constexpr long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+    for (; position < text.size(); ++position) {
+        const char16_t c = text.at(position).unicode();
+        if (c < u'0' || c > u'9') {
+            return false;
+        }
+        magnitude = magnitude * 10 + (c - u'0');
+        if (magnitude > limit) {
+            return false;
+        }
+    }
+    if (!negative && magnitude == limit) {
+        return false;
+    }
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+} // namespace
+
+ChanceBand ChooseBand(double chancePercent) {
+    const int rounded = Numeric::RoundToInt(chancePercent);
+    if (rounded <= 20) {
+        return ChanceBand::Band0020;
+    }
+    if (rounded <= 40) {
+        return ChanceBand::Band2040;
+    }
+    if (rounded <= 60) {
+        return ChanceBand::Band4060;
+    }
+    if (rounded <= 80) {
+        return ChanceBand::Band6080;
+    }
+    return ChanceBand::Band80100;
+}
+
+void Advice0020(const AdviceScores& scores, const TDlg0020& holder, QStringList& target) {
+    AppendAdvice(scores, kHighRiskRules, holder, target);
+}
+
+void Advice2040(const AdviceScores& scores, const TDlg2040& holder, QStringList& target) {
+    AppendAdvice(scores, kHighRiskRules, holder, target);
+}
+
+void Advice4060(const AdviceScores& scores, const TDlg4060& holder, QStringList& target) {
+    AppendAdvice(scores, kIntermediateRules, holder, target);
+}
+
+void Advice6080(const AdviceScores& scores, const TDlg6080& holder, QStringList& target) {
+    AppendAdvice(scores, kFavourableRules, holder, target);
+}
+
+void Advice80100(const AdviceScores& scores, const TDlg80100& holder, QStringList& target) {
+    AppendAdvice(scores, kFavourableRules, holder, target);
+}
+
+AdviceScores ReadAdviceScores(const std::array<QString, 10>& editTexts) {
+    AdviceScores scores{};
+    for (std::size_t factor = 0; factor < editTexts.size(); ++factor) {
+        const QString& text = editTexts[factor];
+        if (text == kBlankEdit) {
+            scores[factor] = kBlank;
+        } else if (!ParseDecimal(text, scores[factor])) {
+            throw std::runtime_error(
+                QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+        }
+    }
+    return scores;
+}
+
+QStringList AssembleAdvice(const AdviceScores& scores, double chancePercent,
+                           const FragmentHolders& holders) {
+    QStringList lines;
+    switch (ChooseBand(chancePercent)) {
+    case ChanceBand::Band0020:
+        Advice0020(scores, holders.dlg0020, lines);
+        break;
+    case ChanceBand::Band2040:
+        Advice2040(scores, holders.dlg2040, lines);
+        break;
+    case ChanceBand::Band4060:
+        Advice4060(scores, holders.dlg4060, lines);
+        break;
+    case ChanceBand::Band6080:
+        Advice6080(scores, holders.dlg6080, lines);
+        break;
+    case ChanceBand::Band80100:
+        Advice80100(scores, holders.dlg80100, lines);
+        break;
+    }
+    return lines;
+}
+
+void BuildAdvice(const std::array<QString, 10>& editTexts, double chancePercent,
+                 const FragmentHolders& holders, TAdvice& advice) {
+    // Convert everything first: a bad edit leaves the previous advice alone.
+    const AdviceScores scores = ReadAdviceScores(editTexts);
+    advice.SetLines(AssembleAdvice(scores, chancePercent, holders));
+}

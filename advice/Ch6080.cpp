@@ -1,0 +1,3 @@
+#include "advice/Ch6080.h"
+
+TDlg6080::TDlg6080() : TFragmentHolder(QStringLiteral(":/advice/band6080.txt")) {}
