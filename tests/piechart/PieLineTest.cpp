@@ -1,0 +1,185 @@
+// Reading the chart's data lines: the strict number notation (a point is the
+// only decimal separator, whatever the locale), the label rules, and the list
+// that keeps the accepted lines.
+
+#include "piechart/PieLine.h"
+
+#include "piechart/StringListWithDouble.h"
+
+#include <QLocale>
+#include <clocale>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+namespace {
+
+struct NumberCase {
+    const char* text;
+    std::optional<double> value;
+};
+
+// Accepted notations and what they read as; nullopt marks a rejected text.
+const NumberCase kNumbers[] = {
+    {"20", 20.0},
+    {"43.57", 43.57},
+    {"12.5", 12.5},
+    {"1e2", 100.0},
+    {"2.5E-1", 0.25},
+    {"-5", -5.0},
+    {"+7.25", 7.25},
+    {"5.", 5.0},
+    {".5", 0.5},
+    {"  3", 3.0},
+    {"0000000000000000000000000000000042", 42.0},
+    {"1e+02", 100.0},
+    {"1e-400", 0.0}, // too small for a double: zero, not an error
+    {"", std::nullopt},
+    {"+", std::nullopt},
+    {"-", std::nullopt},
+    {"1e", std::nullopt},
+    {"1e+", std::nullopt},
+    {"12,5", std::nullopt},
+    {"abc", std::nullopt},
+    {"1\t", std::nullopt},
+    {"1.2.3", std::nullopt},
+    {"0x10", std::nullopt},
+    {"inf", std::nullopt},
+    {"nan", std::nullopt},
+    {"1e999", std::nullopt},
+    {"-1e999", std::nullopt},
+    {"--1", std::nullopt},
+    {"1 ", std::nullopt}, // the reader takes no trailing blank
+};
+
+void ExpectTable() {
+    for (const NumberCase& c : kNumbers) {
+        const auto value = ReadPieNumber(c.text);
+        ASSERT_EQ(value.has_value(), c.value.has_value()) << '"' << c.text << '"';
+        if (c.value) {
+            EXPECT_DOUBLE_EQ(*value, *c.value) << '"' << c.text << '"';
+        }
+    }
+}
+
+TEST(PieNumber, ReadsTheFixedNotationOnly) {
+    ExpectTable();
+}
+
+TEST(PieNumber, IgnoresACommaDecimalLocale) {
+    // Regional settings with a comma separator must change nothing.
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    const QLocale previousQt;
+    QLocale::setDefault(QLocale::German);
+    ExpectTable();
+    EXPECT_EQ(ReadPieLine("21.24 21%").value, 21.24);
+    EXPECT_FALSE(ReadPieLine("21,24 21%").value.has_value());
+    QLocale::setDefault(previousQt);
+    std::setlocale(LC_ALL, previous.c_str());
+    if (!german) {
+        std::puts("note: de_DE.UTF-8 is not installed; only the Qt default locale was German");
+    }
+}
+
+TEST(PieNumber, TextsWithoutSignificantDigitsReadAsZero) {
+    // The notation allows digits to be absent on both sides of the point.
+    EXPECT_EQ(ReadPieNumber("."), 0.0);
+    EXPECT_EQ(ReadPieNumber("0e99999"), 0.0);
+    const auto negativeZero = ReadPieNumber("-.");
+    ASSERT_TRUE(negativeZero.has_value());
+    EXPECT_TRUE(std::signbit(*negativeZero));
+}
+
+TEST(PieNumber, OutOfRangeTextsAreRejectedNotInfinite) {
+    const std::string hugeMantissa(5000, '9');
+    EXPECT_FALSE(ReadPieNumber(hugeMantissa).has_value());
+    EXPECT_FALSE(ReadPieNumber("-" + hugeMantissa).has_value());
+    EXPECT_FALSE(ReadPieNumber("1e" + std::string(40, '9')).has_value());
+    EXPECT_EQ(ReadPieNumber("1e-" + std::string(40, '9')), 0.0);
+    EXPECT_EQ(ReadPieNumber("0." + std::string(5000, '0') + "1"), 0.0);
+    // Long but in range: still read, and read correctly.
+    EXPECT_DOUBLE_EQ(*ReadPieNumber("1" + std::string(300, '0')), 1e300);
+    EXPECT_DOUBLE_EQ(*ReadPieNumber("1e" + std::string(38, '0') + "2"), 100.0);
+}
+
+TEST(TrimBlanks, RemovesOnlyOuterBlanks) {
+    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+    EXPECT_EQ(TrimBlanks("    "), "");
+    EXPECT_EQ(TrimBlanks(""), "");
+    EXPECT_EQ(TrimBlanks("\tx\t"), "\tx\t");
+}
+
+struct LineCase {
+    const char* line;
+    std::optional<double> value;
+    const char* text;
+    const char* label;
+};
+
+TEST(PieLineReading, SplitsNumberAndLabel) {
+    const LineCase cases[] = {
+        {"20 20%", 20.0, "20 20%", "20%"},
+        {"9 Small", 9.0, "9 Small", "Small"},
+        {"  43.57 44%  ", 43.57, "43.57 44%", "44%"},
+        {"12.5", 12.5, "12.5", ""},
+        {"1e2 x", 100.0, "1e2 x", "x"},
+        {"20    20%", 20.0, "20    20%", "20%"},
+        {"10 very low", 10.0, "10 very low", "very low"},
+        {"5 \tx\t", 5.0, "5 \tx\t", "\tx\t"},
+        {"-5 minus", -5.0, "-5 minus", "minus"},
+        {"12,5 x", std::nullopt, "12,5 x", "x"},
+        {"abc 10", std::nullopt, "abc 10", "10"},
+        {"1\t2 x", std::nullopt, "1\t2 x", "x"},
+        {"", std::nullopt, "", ""},
+        {"     ", std::nullopt, "", ""},
+    };
+    for (const LineCase& c : cases) {
+        const PieLine line = ReadPieLine(QString::fromUtf8(c.line));
+        EXPECT_EQ(line.value, c.value) << c.line;
+        EXPECT_EQ(line.text, QString::fromUtf8(c.text)) << c.line;
+        EXPECT_EQ(line.label, QString::fromUtf8(c.label)) << c.line;
+    }
+}
+
+TEST(PieLineReading, LabelKeepsAtMostTheLimitAfterTheBlank) {
+    const QString label = QString(kPieLabelLimit, QLatin1Char('a'));
+    EXPECT_EQ(ReadPieLine("1 " + label + "bcd").label, label);
+    // Blanks inside the limit are trimmed from what is kept.
+    EXPECT_EQ(ReadPieLine("1 " + QString(kPieLabelLimit - 1, QLatin1Char('a')) + " z").label,
+              QString(kPieLabelLimit - 1, QLatin1Char('a')));
+    // A character outside the basic plane cut at the limit is dropped whole.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString cut =
+        ReadPieLine("1 " + QString(kPieLabelLimit - 1, QLatin1Char('a')) + emoji).label;
+    EXPECT_EQ(cut.size(), kPieLabelLimit - 1);
+}
+
+TEST(PieLineReading, OddInputNeverBreaksTheReader) {
+    const QString longLabel = "3 " + QString(100000, QChar(0x00E9));
+    EXPECT_EQ(ReadPieLine(longLabel).label.size(), kPieLabelLimit);
+    EXPECT_FALSE(ReadPieLine(QString(100000, QLatin1Char('7')) + " x").value.has_value());
+    EXPECT_FALSE(ReadPieLine(QString::fromUtf8("\xD9\xA3 x")).value.has_value()); // Arabic three
+    EXPECT_FALSE(ReadPieLine(QString("1") + QChar(0) + " x").value.has_value());
+    EXPECT_EQ(ReadPieLine(QString::fromUtf8("4 \x01\x07 Zahnb\xC3\xBCrste")).label,
+              QString::fromUtf8("\x01\x07 Zahnb\xC3\xBCrste"));
+}
+
+TEST(StringListWithDouble, KeepsOrderDuplicatesAndPayloads) {
+    TStringListWithDouble list;
+    QObject owner;
+    list.Add("20 20%", TObjectAndDouble{&owner, 20.0});
+    list.Add("20 20%", TObjectAndDouble{nullptr, 20.0});
+    list.Add("no payload", std::nullopt);
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Text(0), list.Text(1));
+    EXPECT_EQ(list.Payload(0)->Obj, &owner);
+    EXPECT_EQ(list.Payload(1)->Obj, nullptr);
+    EXPECT_EQ(list.Payload(2), nullptr);
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_TRUE(list.IsEmpty());
+}
+
+} // namespace
