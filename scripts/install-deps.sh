@@ -7,7 +7,9 @@ set -euo pipefail
 packages=(
     # build
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    # packaging: Debian package with computed dependencies, desktop metadata checks
+    dpkg-dev file appstream desktop-file-utils
     # fonts: Liberation Serif stands in for Times New Roman
     fonts-liberation fontconfig
     # tests and benchmarks
