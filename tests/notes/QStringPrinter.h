@@ -1,0 +1,18 @@
+#pragma once
+
+// Readable QString and QStringList values in test failure messages.
+
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        *os << (i == 0 ? "" : ", ") << '"' << list[i].toStdString() << '"';
+    }
+    *os << '}';
+}
