@@ -54,7 +54,7 @@ struct CanvasCall {
     QColor fillColour = Qt::black;
 };
 
-class RecordingCanvas final : public PageCanvas {
+class RecordingCanvas : public PageCanvas {
 public:
     explicit RecordingCanvas(QSize printableSize = QSize(4800, 6888));
 

@@ -21,10 +21,6 @@ enum Sector : int {
 inline constexpr int SectorCount = 5;
 inline constexpr int FactorCount = 10;
 
-// Page units: the printable area is 12000 units across and 17220 down.
-inline constexpr double PageUnitsAcross = 12000.0;
-inline constexpr double PageUnitsDown = 17220.0;
-
 struct ReportData {
     // Scores as entered, in factor order: a digit, or " " for an empty box.
     std::array<QString, FactorCount> scoreTexts;

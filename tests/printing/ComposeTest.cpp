@@ -1,7 +1,0 @@
-#include "printing/RecordingCanvas.h"
-
-#include <gtest/gtest.h>
-
-TEST(ComposeTest, Placeholder) {
-    SUCCEED();
-}
