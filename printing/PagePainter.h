@@ -1,0 +1,56 @@
+#pragma once
+
+// The drawing operations of a printed page carried out with a QPainter on a
+// paint device whose pixels are device pixels (a printer page, or an image
+// standing in for one). Positions arrive in device pixels already; fonts come
+// in typographic points and are sized by the device's resolution.
+
+#include "printing/PageCanvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QString>
+
+class QPainter;
+class QPaintDevice;
+
+namespace Printing {
+
+// "Times New Roman" where installed, otherwise the metric-compatible
+// "Liberation Serif"; any other face is taken as asked.
+QString PrintFaceFor(const QString& face);
+
+class PagePainter {
+public:
+    // `painter` must be active on `device`; `resolution` is the device's dots
+    // per inch, used to size the hatches like those of a 96 dpi screen.
+    PagePainter(QPainter& painter, QPaintDevice& device, int resolution);
+
+    void SetFont(const QString& face, int pointSize, bool bold);
+    void SetPenWidth(int pixels);
+    void SetFill(FillStyle style, const QColor& colour);
+
+    void Rectangle(QPoint topLeft, QPoint bottomRight);
+    void Pie(QPoint boxTopLeft, QPoint boxBottomRight, QPoint start, QPoint end);
+    void Line(QPoint from, QPoint to);
+    void Text(QPoint topLeft, const QString& text);
+
+    // Device pixels of one hatch pixel: hatch lines are as far apart and as
+    // thick on paper as the standard hatches on a 96 dpi screen.
+    double HatchScale() const { return m_hatchScale; }
+
+private:
+    void ApplyPen();
+    void ApplyBrush();
+
+    QPainter& m_painter;
+    QPaintDevice& m_device;
+    double m_hatchScale;
+    QFont m_font;
+    int m_penWidth = 1;
+    FillStyle m_fill = FillStyle::None;
+    QColor m_fillColour = Qt::black;
+};
+
+} // namespace Printing
