@@ -66,6 +66,10 @@ TPatientIdent::TPatientIdent(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PatientIdent"));
     setWindowTitle(QStringLiteral("Notes"));
     setFont(SansFont(true));
+    QPalette blackText = palette();
+    blackText.setColor(QPalette::WindowText, Qt::black);
+    blackText.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(blackText);
     setFixedSize(707, 493);
 
     // Created bottom-up: the frames lie under the controls they surround.

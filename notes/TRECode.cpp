@@ -39,10 +39,26 @@ QString StoredText(QString text) {
     return text;
 }
 
+// Characters without a blank beyond which a run is wrapped anywhere: such a
+// run is many times wider than any line, so it is broken inside in any case.
+constexpr int LongRunLength = 2000;
+
+bool HasLongRun(const QString& text) {
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run >= LongRunLength) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 TSRichEdit::TSRichEdit(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false);
+    connect(document(), &QTextDocument::contentsChange, this, &TSRichEdit::OnContentsChange);
 }
 
 int TSRichEdit::CaretLine() const {
@@ -108,6 +124,7 @@ void TSRichEdit::insertFromMimeData(const QMimeData* source) {
     // editor's own character format.
     const QString text = PlainTextOf(source);
     if (!text.isEmpty()) {
+        WrapAnywhereFor(text); // before the insertion lays the text out
         textCursor().insertText(text);
         ensureCursorVisible();
     }
@@ -165,4 +182,40 @@ bool TSRichEdit::EndsWithEmptyLine() const {
         return last.text().isEmpty();
     }
     return layout->lineAt(layout->lineCount() - 1).textLength() == 0;
+}
+
+void TSRichEdit::WrapAnywhereFor(const QString& text) {
+    if (!wrapsLongRun_ && wordWrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere &&
+        HasLongRun(text)) {
+        wrapsLongRun_ = true;
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    }
+}
+
+void TSRichEdit::OnContentsChange(int position, int removed, int added) {
+    if (!wrapsLongRun_) {
+        // Typed text can grow a run too; only the blocks that changed need a look.
+        if (added > 0) {
+            QTextCursor changed(document());
+            changed.setPosition(position);
+            changed.movePosition(QTextCursor::StartOfBlock);
+            changed.setPosition(position + added, QTextCursor::KeepAnchor);
+            changed.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            WrapAnywhereFor(changed.selectedText());
+        }
+        return;
+    }
+    if (removed > 0 && !DocumentHasLongRun()) {
+        wrapsLongRun_ = false;
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+}
+
+bool TSRichEdit::DocumentHasLongRun() const {
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (HasLongRun(block.text())) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -49,4 +49,12 @@ private:
     static int BlockLines(const QTextBlock& block);
     // True when the document's very last displayed line is empty.
     bool EndsWithEmptyLine() const;
+
+    // Wrapping at word boundaries takes time quadratic in the length of a
+    // word, so text holding an extremely long run without blanks (a pasted
+    // hash or base64 block) is wrapped anywhere until that run is gone.
+    void WrapAnywhereFor(const QString& text);
+    void OnContentsChange(int position, int removed, int added);
+    bool DocumentHasLongRun() const;
+    bool wrapsLongRun_ = false;
 };

@@ -128,6 +128,26 @@ TEST_F(CommentEditor, PastedRichTextArrivesAsPlainLines) {
     EXPECT_FALSE(editor.document()->toHtml().contains(QStringLiteral("<b>")));
 }
 
+TEST_F(CommentEditor, LongRunWithoutBlanksWrapsAnywhereUntilItIsGone) {
+    const QString run(100000, QLatin1Char('w'));
+    auto* mime = new QMimeData;
+    mime->setText(run);
+    QApplication::clipboard()->setMimeData(mime);
+    editor.paste();
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+    const QStringList lines = editor.DisplayedLines();
+    EXPECT_GT(lines.size(), 100);
+    EXPECT_EQ(lines.join(QString()), run);
+
+    editor.selectAll();
+    editor.textCursor().insertText(QStringLiteral("ordinary words"));
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    // Typed text is watched too.
+    editor.textCursor().insertText(QString(3000, QLatin1Char('k')));
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+}
+
 TEST_F(CommentEditor, CopiedTextIsPlain) {
     editor.setPlainText(QStringLiteral("copy me"));
     editor.selectAll();

@@ -22,8 +22,13 @@ protected:
     // Runs the Notes command; `act` works on the open dialog and closes it.
     bool Run(const std::function<void(TPatientIdent&)>& act) {
         ModalCloser closer([&](QWidget* modal) {
-            if (modal == &dialog) {
-                act(dialog);
+            if (modal != &dialog) {
+                return;
+            }
+            act(dialog);
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog.reject();
             }
         });
         return RunNotesCommand(dialog, store);
@@ -82,6 +87,7 @@ TEST_F(NotesDialog, TabVisitsFieldsThenCommentAndSkipsButtons) {
     EXPECT_EQ(order, (QList<QWidget*>{dialog.Edit1, dialog.Edit2, dialog.Edit3, dialog.Edit4,
                                       dialog.SRichEdit1}));
     EXPECT_EQ(widget, dialog.Edit1);
+    EXPECT_EQ(dialog.focusWidget(), dialog.Edit1); // where typing starts on first showing
     EXPECT_FALSE(dialog.OKBtn->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(dialog.Cancel->focusPolicy() & Qt::TabFocus);
 }
@@ -142,7 +148,7 @@ TEST_F(NotesDialog, CancelKeepsTheStoreAndNextOpeningShowsIt) {
     EXPECT_FALSE(Run([&](TPatientIdent& d) {
         shownName = d.Edit1->text();
         shownComment = d.SRichEdit1->toPlainText();
-        QTest::keyClick(d.Edit2, Qt::Key_Escape);
+        QTest::keyClick(d.SRichEdit1, Qt::Key_Escape);
     }));
     EXPECT_EQ(shownName, QStringLiteral("Old Name"));
     EXPECT_EQ(shownComment, QStringLiteral("kept"));
