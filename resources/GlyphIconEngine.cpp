@@ -7,25 +7,34 @@
 #include <cmath>
 #include <utility>
 
+namespace {
+
+// Logical size times ratio, whole pixels rounded up so nothing is cut off.
+QSize DevicePixels(const QSize& size, qreal scale) {
+    const qreal ratio = scale > 0.0 ? scale : 1.0;
+    return QSize(static_cast<int>(std::ceil(size.width() * ratio)),
+                 static_cast<int>(std::ceil(size.height() * ratio)));
+}
+
+} // namespace
+
 GlyphIconEngine::GlyphIconEngine(Drawing drawing, QString name)
     : drawing_(std::move(drawing)), name_(std::move(name)) {}
 
-QImage GlyphIconEngine::Render(const QSize& size, qreal scale, QIcon::Mode mode) const {
-    if (size.isEmpty() || !(scale > 0.0)) {
+QImage GlyphIconEngine::Render(const QSize& devicePixels, QIcon::Mode mode) const {
+    if (devicePixels.isEmpty()) {
         return {};
     }
-    const QSize devicePixels(static_cast<int>(std::ceil(size.width() * scale)),
-                             static_cast<int>(std::ceil(size.height() * scale)));
     QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         // Pictures are square; a non-square request gets the picture centred.
-        const qreal side = std::min(size.width(), size.height());
-        const QRectF box((size.width() - side) / 2.0, (size.height() - side) / 2.0, side, side);
+        const qreal side = std::min(devicePixels.width(), devicePixels.height());
+        const QRectF box((devicePixels.width() - side) / 2.0, (devicePixels.height() - side) / 2.0,
+                         side, side);
         drawing_(painter, box);
     }
     if (mode == QIcon::Disabled) {
@@ -37,16 +46,27 @@ QImage GlyphIconEngine::Render(const QSize& size, qreal scale, QIcon::Mode mode)
 void GlyphIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                             QIcon::State /*state*/) {
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-    painter->drawImage(rect, Render(rect.size(), scale, mode));
+    QImage image = Render(DevicePixels(rect.size(), scale), mode);
+    image.setDevicePixelRatio(scale);
+    painter->drawImage(rect, image);
 }
 
-QPixmap GlyphIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
-    return scaledPixmap(size, mode, state, 1.0);
+QPixmap GlyphIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/) {
+    return QPixmap::fromImage(Render(size, mode));
 }
 
 QPixmap GlyphIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/,
                                       qreal scale) {
-    return QPixmap::fromImage(Render(size, scale, mode));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Qt before 6.8 hands over the size already multiplied by the ratio;
+    // later versions hand over the logical size.
+    const QSize devicePixels = size;
+#else
+    const QSize devicePixels = DevicePixels(size, scale);
+#endif
+    QPixmap pixmap = QPixmap::fromImage(Render(devicePixels, mode));
+    pixmap.setDevicePixelRatio(scale > 0.0 ? scale : 1.0);
+    return pixmap;
 }
 
 QSize GlyphIconEngine::actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) {

@@ -24,9 +24,9 @@ public:
     QString iconName() override;
     QIconEngine* clone() const override;
 
-    // The picture as an image of `size` logical pixels at `scale` device
-    // pixels per logical pixel, in the look of `mode`.
-    QImage Render(const QSize& size, qreal scale, QIcon::Mode mode) const;
+    // The picture drawn to fill an image of `devicePixels`, in the look of
+    // `mode`. The caller sets the device-pixel ratio it stands for.
+    QImage Render(const QSize& devicePixels, QIcon::Mode mode) const;
 
 private:
     Drawing drawing_;
