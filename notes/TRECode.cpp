@@ -194,14 +194,15 @@ void TSRichEdit::WrapAnywhereFor(const QString& text) {
 
 void TSRichEdit::OnContentsChange(int position, int removed, int added) {
     if (!wrapsLongRun_) {
-        // Typed text can grow a run too; only the blocks that changed need a look.
-        if (added > 0) {
-            QTextCursor changed(document());
-            changed.setPosition(position);
-            changed.movePosition(QTextCursor::StartOfBlock);
-            changed.setPosition(position + added, QTextCursor::KeepAnchor);
-            changed.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            WrapAnywhereFor(changed.selectedText());
+        // Typed or loaded text can hold a long run too; only the blocks that
+        // changed need a look.
+        const QTextBlock last = document()->findBlock(position + added);
+        for (QTextBlock block = document()->findBlock(position); block.isValid() && !wrapsLongRun_;
+             block = block.next()) {
+            WrapAnywhereFor(block.text());
+            if (block == last) {
+                break;
+            }
         }
         return;
     }

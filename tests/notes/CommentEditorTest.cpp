@@ -143,8 +143,12 @@ TEST_F(CommentEditor, LongRunWithoutBlanksWrapsAnywhereUntilItIsGone) {
     editor.textCursor().insertText(QStringLiteral("ordinary words"));
     EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 
-    // Typed text is watched too.
+    // Typed and loaded text is watched too.
     editor.textCursor().insertText(QString(3000, QLatin1Char('k')));
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+    editor.setPlainText(QStringLiteral("short"));
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    editor.setPlainText(QStringLiteral("a\n") + run);
     EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
 }
 
