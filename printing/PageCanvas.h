@@ -49,7 +49,9 @@ public:
     virtual void Rectangle(QPoint topLeft, QPoint bottomRight) = 0;
     // Pie slice of the ellipse inscribed in the box, swept counter-clockwise
     // (as seen on the page) from the ray through `start` to the ray through
-    // `end`, closed by the two radii, outlined and filled.
+    // `end`, closed by the two radii, outlined and filled. When the two rays
+    // coincide the whole ellipse is drawn, so a printout leaves out a slice
+    // that has nothing to show rather than ask for an empty one.
     virtual void Pie(QPoint boxTopLeft, QPoint boxBottomRight, QPoint start, QPoint end) = 0;
     virtual void Line(QPoint from, QPoint to) = 0;
     // Text with its top-left corner at the given point, in black.

@@ -94,15 +94,6 @@ TEST(AdvicePrintTest, BlankLinesKeepTheirPlaceAndScaleComesFromThePage) {
     }
 }
 
-TEST(AdvicePrintTest, EmptyNotesLeaveTheCornerBlank) {
-    RecordingCanvas canvas(QSize(12000, 17220));
-    PrintAdvice(canvas, "", "", "", "", {"advice"});
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(canvas.Texts()[i].text.isEmpty());
-    }
-    ExpectText(canvas, Heading, {1856, 130}, Bold(14));
-}
-
 TEST(AdvicePrintTest, DrawingErrorEndsTheDocumentBeforeItPropagates) {
     for (const Kind kind : {Kind::Text, Kind::NewPage}) {
         RecordingCanvas canvas(QSize(12000, 17220));

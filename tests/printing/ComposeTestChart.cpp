@@ -10,15 +10,6 @@ using Kind = CanvasCall::Kind;
 
 namespace {
 
-// c = 50, d = 20, b = 10, u = 10, r = 10 at one pixel per page unit.
-RecordingCanvas Drawn(void (*step)(PageCanvas&, const ReportData&), const ReportData& data) {
-    RecordingCanvas canvas;
-    canvas.BeginDoc("chart");
-    step(canvas, data);
-    canvas.EndDoc();
-    return canvas;
-}
-
 ReportData WithPercentages(std::array<double, SectorCount> percentages, bool colour = true) {
     ReportData data = SampleReport();
     data.percentages = percentages;
@@ -57,27 +48,31 @@ const std::array<Style, SectorCount> PatternFills = {{
 
 } // namespace
 
-TEST(LegendTest, FrameRuleAndSampleBoxes) {
-    const RecordingCanvas canvas = Drawn(DrawLegend, WithPercentages({50, 20, 10, 10, 10}));
-    const auto rects = canvas.CallsOf(Kind::Rectangle);
-    ASSERT_EQ(rects.size(), 6u);
-    EXPECT_EQ(rects[0].points[0], QPoint(1280, 4320));
-    EXPECT_EQ(rects[0].points[1], QPoint(4210, 7050));
-    EXPECT_EQ(rects[0].penWidth, 6);
-    EXPECT_EQ(rects[0].fill, FillStyle::None);
+TEST(LegendTest, FrameRuleAndSampleBoxesWithTheirFillsInBothModes) {
+    for (const bool colour : {true, false}) {
+        SCOPED_TRACE(colour ? "colour" : "black and white");
+        const RecordingCanvas canvas =
+            Drawn(DrawLegend, WithPercentages({50, 20, 10, 10, 10}, colour));
+        const auto rects = canvas.CallsOf(Kind::Rectangle);
+        ASSERT_EQ(rects.size(), 6u);
+        EXPECT_EQ(rects[0].points, (std::vector<QPoint>{{1280, 4320}, {4210, 7050}}));
+        EXPECT_EQ(rects[0].penWidth, 6);
+        EXPECT_EQ(rects[0].fill, FillStyle::None);
 
-    const auto lines = canvas.CallsOf(Kind::Line);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].points[0], QPoint(3520, 4320));
-    EXPECT_EQ(lines[0].points[1], QPoint(3520, 7050));
-    EXPECT_EQ(lines[0].penWidth, 2);
+        const auto rule = canvas.CallsOf(Kind::Line);
+        ASSERT_EQ(rule.size(), 1u);
+        EXPECT_EQ(rule[0].points, (std::vector<QPoint>{{3520, 4320}, {3520, 7050}}));
+        EXPECT_EQ(rule[0].penWidth, 2);
 
-    // A full box height under the chance box, then gaps of 150.
-    const std::array<int, SectorCount> tops = {4500, 5150, 5625, 6100, 6575};
-    for (int row = 0; row < SectorCount; ++row) {
-        EXPECT_EQ(rects[row + 1].points[0], QPoint(1420, tops[row]));
-        EXPECT_EQ(rects[row + 1].points[1], QPoint(1745, tops[row] + 325));
-        EXPECT_EQ(rects[row + 1].penWidth, 2);
+        // A full box height under the chance box, then gaps of 150.
+        const std::array<int, SectorCount> tops = {4500, 5150, 5625, 6100, 6575};
+        for (int row = 0; row < SectorCount; ++row) {
+            const CanvasCall& box = rects[row + 1];
+            EXPECT_EQ(box.points,
+                      (std::vector<QPoint>{{1420, tops[row]}, {1745, tops[row] + 325}}));
+            EXPECT_EQ(box.penWidth, 2);
+            ExpectFill(box, (colour ? ColourFills : PatternFills)[row]);
+        }
     }
 }
 
@@ -100,46 +95,24 @@ TEST(LegendTest, NamesAndPercentagesWithTheOneDigitShift) {
     EXPECT_EQ(full.FindText("0 %")->points[0], QPoint(3764, 5170));
 }
 
-TEST(LegendTest, SampleBoxFillsInBothModes) {
-    for (const bool colour : {true, false}) {
-        SCOPED_TRACE(colour ? "colour" : "black and white");
-        const RecordingCanvas canvas =
-            Drawn(DrawLegend, WithPercentages({50, 20, 10, 10, 10}, colour));
-        const auto rects = canvas.CallsOf(Kind::Rectangle);
-        ASSERT_EQ(rects.size(), 6u);
-        for (int row = 0; row < SectorCount; ++row) {
-            ExpectFill(rects[row + 1], (colour ? ColourFills : PatternFills)[row]);
-        }
-    }
-}
-
 TEST(PieTest, FiveSlicesWithTheChanceSectorPulledOut) {
     const RecordingCanvas canvas = Drawn(DrawPie, WithPercentages({50, 20, 10, 10, 10}));
     const auto pies = canvas.CallsOf(Kind::Pie);
     ASSERT_EQ(pies.size(), 5u);
 
     // Chance: the upper half, moved straight up by 302 to (6939, 4368).
-    EXPECT_EQ(pies[0].points[0], QPoint(5429, 2858));
-    EXPECT_EQ(pies[0].points[1], QPoint(8449, 5878));
-    EXPECT_EQ(pies[0].points[2], QPoint(8449, 4368));
-    EXPECT_EQ(pies[0].points[3], QPoint(5429, 4368));
-
-    // Circumstances, susceptibility, bacteria, diet round the centre; diet
-    // closes the pie at three o'clock.
-    const std::array<std::pair<QPoint, QPoint>, 4> rays = {{
-        {{5429, 4670}, {5717, 5558}},
-        {{5717, 5558}, {6472, 6106}},
-        {{6472, 6106}, {7406, 6106}},
-        {{7406, 6106}, {8449, 4670}},
+    // The others round the centre; diet closes the pie at three o'clock.
+    using Points = std::vector<QPoint>;
+    const std::array<Points, 5> expected = {{
+        {{5429, 2858}, {8449, 5878}, {8449, 4368}, {5429, 4368}},
+        {{5429, 3160}, {8449, 6180}, {5429, 4670}, {5717, 5558}},
+        {{5429, 3160}, {8449, 6180}, {5717, 5558}, {6472, 6106}},
+        {{5429, 3160}, {8449, 6180}, {6472, 6106}, {7406, 6106}},
+        {{5429, 3160}, {8449, 6180}, {7406, 6106}, {8449, 4670}},
     }};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(pies[i + 1].points[0], QPoint(5429, 3160));
-        EXPECT_EQ(pies[i + 1].points[1], QPoint(8449, 6180));
-        EXPECT_EQ(pies[i + 1].points[2], rays[i].first);
-        EXPECT_EQ(pies[i + 1].points[3], rays[i].second);
-    }
-    for (const CanvasCall& pie : pies) {
-        EXPECT_EQ(pie.penWidth, 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(pies[i].points, expected[i]) << "slice " << i;
+        EXPECT_EQ(pies[i].penWidth, 5);
     }
 }
 

