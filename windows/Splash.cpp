@@ -50,7 +50,6 @@ TSplashForm::TSplashForm(QWidget* parent)
 void TSplashForm::ShowAndPaint() {
     CentreOnScreen(*this);
     show();
-    raise();
     repaint();
     // Let the window system map and draw the window now; the caller keeps
     // the user-interface thread busy building the other windows.

@@ -3,8 +3,6 @@
 
 #include "resources/Glyphs.h"
 
-#include "resources/GlyphIconEngine.h"
-
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
@@ -150,22 +148,6 @@ TEST(Glyphs, IconPaintsIntoAButtonSizedRectangle) {
     const QImage direct = Picture(ToolbarGlyph(Glyph::Print), 32, 1.0);
     EXPECT_EQ(DifferentPixels(canvas.copy(4, 4, 32, 32), direct, 2), 0);
     EXPECT_EQ(qAlpha(canvas.pixel(1, 1)), 0);
-}
-
-TEST(GreyOut, KeepsTransparencyAndMakesColoursLightGrey) {
-    QImage image(3, 1, QImage::Format_ARGB32_Premultiplied);
-    image.setPixel(0, 0, qPremultiply(qRgba(255, 0, 0, 255)));
-    image.setPixel(1, 0, qPremultiply(qRgba(0, 0, 0, 128)));
-    image.setPixel(2, 0, qRgba(0, 0, 0, 0));
-    GreyOut(image);
-    const QRgb red = image.pixel(0, 0);
-    EXPECT_EQ(qAlpha(red), 255);
-    EXPECT_EQ(qRed(red), qGreen(red));
-    EXPECT_EQ(qGreen(red), qBlue(red));
-    const QRgb halfBlack = qUnpremultiply(image.pixel(1, 0));
-    EXPECT_EQ(qAlpha(halfBlack), 128);
-    EXPECT_NEAR(qRed(halfBlack), 104, 1);
-    EXPECT_EQ(image.pixel(2, 0), 0u);
 }
 
 TEST(ProgramIcon, IsDrawnFrom16To256Pixels) {
