@@ -16,7 +16,7 @@ class QPainter;
 // is filled and outlined along the arc and both radii. When the two rays point
 // the same way (in particular when the points coincide) the whole ellipse is
 // drawn. An end ray clockwise of the start ray (a negative sector) is not
-// special: the wedge still runs counter-clockwise and so covers everything but
+// treated differently: the wedge still runs counter-clockwise and covers all but
 // the span between the rays.
 void DrawWedge(QPainter& painter, QPoint boxTopLeft, QPoint boxBottomRight, QPoint start,
                QPoint end);

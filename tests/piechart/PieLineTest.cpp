@@ -1,14 +1,10 @@
 // Reading the chart's data lines: the strict number notation (a point is the
-// only decimal separator, whatever the locale), the label rules, and the list
-// that keeps the accepted lines.
+// only decimal separator, whatever the locale) and the label rules.
 
 #include "piechart/PieLine.h"
 
-#include "piechart/StringListWithDouble.h"
-
 #include <QLocale>
 #include <clocale>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -35,6 +31,8 @@ const NumberCase kNumbers[] = {
     {"0000000000000000000000000000000042", 42.0},
     {"1e+02", 100.0},
     {"1e-400", 0.0}, // too small for a double: zero, not an error
+    {".", 0.0},      // digits may be absent on both sides of the point
+    {"0e99999", 0.0},
     {"", std::nullopt},
     {"+", std::nullopt},
     {"-", std::nullopt},
@@ -83,15 +81,6 @@ TEST(PieNumber, IgnoresACommaDecimalLocale) {
     }
 }
 
-TEST(PieNumber, TextsWithoutSignificantDigitsReadAsZero) {
-    // The notation allows digits to be absent on both sides of the point.
-    EXPECT_EQ(ReadPieNumber("."), 0.0);
-    EXPECT_EQ(ReadPieNumber("0e99999"), 0.0);
-    const auto negativeZero = ReadPieNumber("-.");
-    ASSERT_TRUE(negativeZero.has_value());
-    EXPECT_TRUE(std::signbit(*negativeZero));
-}
-
 TEST(PieNumber, OutOfRangeTextsAreRejectedNotInfinite) {
     const std::string hugeMantissa(5000, '9');
     EXPECT_FALSE(ReadPieNumber(hugeMantissa).has_value());
@@ -102,13 +91,6 @@ TEST(PieNumber, OutOfRangeTextsAreRejectedNotInfinite) {
     // Long but in range: still read, and read correctly.
     EXPECT_DOUBLE_EQ(*ReadPieNumber("1" + std::string(300, '0')), 1e300);
     EXPECT_DOUBLE_EQ(*ReadPieNumber("1e" + std::string(38, '0') + "2"), 100.0);
-}
-
-TEST(TrimBlanks, RemovesOnlyOuterBlanks) {
-    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
-    EXPECT_EQ(TrimBlanks("    "), "");
-    EXPECT_EQ(TrimBlanks(""), "");
-    EXPECT_EQ(TrimBlanks("\tx\t"), "\tx\t");
 }
 
 struct LineCase {
@@ -164,22 +146,6 @@ TEST(PieLineReading, OddInputNeverBreaksTheReader) {
     EXPECT_FALSE(ReadPieLine(QString("1") + QChar(0) + " x").value.has_value());
     EXPECT_EQ(ReadPieLine(QString::fromUtf8("4 \x01\x07 Zahnb\xC3\xBCrste")).label,
               QString::fromUtf8("\x01\x07 Zahnb\xC3\xBCrste"));
-}
-
-TEST(StringListWithDouble, KeepsOrderDuplicatesAndPayloads) {
-    TStringListWithDouble list;
-    QObject owner;
-    list.Add("20 20%", TObjectAndDouble{&owner, 20.0});
-    list.Add("20 20%", TObjectAndDouble{nullptr, 20.0});
-    list.Add("no payload", std::nullopt);
-    ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.Text(0), list.Text(1));
-    EXPECT_EQ(list.Payload(0)->Obj, &owner);
-    EXPECT_EQ(list.Payload(1)->Obj, nullptr);
-    EXPECT_EQ(list.Payload(2), nullptr);
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_TRUE(list.IsEmpty());
 }
 
 } // namespace

@@ -111,30 +111,6 @@ TEST(PieFlytt, PaintsEachSectorInItsColourAndNothingOutside) {
     EXPECT_EQ(image.pixelColor(200, 200), Qt::black); // the radii meet at the centre
 }
 
-TEST(PieFlytt, WideControlDrawsAnEllipseWithWedgesAlongTheRays) {
-    Pie pie;
-    pie.control.resize(400, 240); // ellipse 320 by 160 about (200, 120)
-    pie.control.LoadItems(QStringList{"25 a", "25 b", "50 c"});
-    const QImage image = Render(pie.control);
-    // Second sector spans 90..180 degrees; probe just inside its edges.
-    EXPECT_EQ(At(image, {200, 120}, 95, 50), QColor(255, 255, 0));
-    EXPECT_EQ(At(image, {200, 120}, 175, 100), QColor(255, 255, 0));
-    EXPECT_EQ(At(image, {200, 120}, 185, 100), QColor(117, 219, 249));
-    EXPECT_EQ(image.pixel(200, 35), kBackdrop); // above the ellipse's top at 40
-}
-
-TEST(PieFlytt, LowColourDisplayUsesPureColours) {
-    Pie pie;
-    pie.control.SetDisplayDepth(8);
-    pie.control.LoadItems(kFiveEqual);
-    const QImage image = Render(pie.control);
-    EXPECT_EQ(At(image, QPoint(216, 188), 36, 80), QColor(0, 128, 0));
-    EXPECT_EQ(At(image, QPoint(200, 200), 180, 80), QColor(0, 128, 255));
-    EXPECT_EQ(At(image, QPoint(200, 200), 252, 80), QColor(255, 0, 0));
-    EXPECT_EQ(At(image, QPoint(200, 200), 324, 80), QColor(0, 0, 255));
-    EXPECT_EQ(TPieFlytt::ScreenBitsPerPixel(), 8);
-}
-
 TEST(PieFlytt, PaintingOverwritesFourSlotsButKeepsTwoAndSix) {
     Pie pie;
     pie.control.SetColour1(Qt::red);

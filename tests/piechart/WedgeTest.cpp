@@ -87,14 +87,4 @@ INSTANTIATE_TEST_SUITE_P(Boxes, WedgeRays,
                          ::testing::Values(BoxCase{{0, 50}, {400, 250}},
                                            BoxCase{{100, 50}, {300, 250}}));
 
-TEST(EllipseParameter, FollowsTheRayOnAWideBox) {
-    // On a 400 by 200 box the ray at 45 degrees meets the ellipse at the
-    // parameter atan(2), about 63.4 degrees; on the axes both agree.
-    const QPoint tl(0, 0), br(400, 200);
-    EXPECT_NEAR(EllipseParameterDegrees(tl, br, {300, 0}), 63.435, 1e-3);
-    EXPECT_NEAR(EllipseParameterDegrees(tl, br, {200, 0}), 90.0, 1e-9);
-    EXPECT_NEAR(EllipseParameterDegrees(tl, br, {0, 100}), 180.0, 1e-9);
-    EXPECT_NEAR(EllipseParameterDegrees(tl, br, {100, 200}), -116.565, 1e-3);
-}
-
 } // namespace
