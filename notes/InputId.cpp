@@ -71,6 +71,7 @@ TPatientIdent::TPatientIdent(QWidget* parent) : QDialog(parent) {
     blackText.setColor(QPalette::ButtonText, Qt::black);
     setPalette(blackText);
     setFixedSize(707, 493);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     // Created bottom-up: the frames lie under the controls they surround.
     CreateFrames();
