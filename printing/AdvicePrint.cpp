@@ -15,8 +15,7 @@ constexpr int LinesPerPage = 53;
 
 // The patient's notes in the top right corner and the heading, then the text
 // font for the advice lines.
-void DrawPageHead(PageCanvas& canvas, const PageScale& s, const QString& heading,
-                  const QStringList& notes) {
+void DrawPageHead(PageCanvas& canvas, const PageScale& s, const QStringList& notes) {
     canvas.SetFont(TextFace, 10, false);
     const int x = s.X(9390);
     int row = 0;
@@ -25,21 +24,22 @@ void DrawPageHead(PageCanvas& canvas, const PageScale& s, const QString& heading
         ++row;
     }
     canvas.SetFont(TextFace, 14, true);
-    canvas.Text(s.At(1856, 130), heading);
+    canvas.Text(s.At(1856, 130), Heading);
     canvas.SetFont(TextFace, 12, false);
 }
 
 void DrawAdvicePages(PageCanvas& canvas, const PageScale& s, const QStringList& notes,
                      const QStringList& lines) {
-    DrawPageHead(canvas, s, Heading, notes);
+    DrawPageHead(canvas, s, notes);
     const int x = s.X(1740);
     for (int i = 0; i < lines.size(); ++i) {
         const int onPage = i % LinesPerPage;
         // Nothing of the text is dropped: what the first page cannot hold
-        // continues on further pages laid out like the first.
+        // continues on further pages laid out like the first. The heading is
+        // repeated as it stands; a longer one could run into the notes.
         if (i > 0 && onPage == 0) {
             canvas.NewPage();
-            DrawPageHead(canvas, s, Heading + QStringLiteral(" (cont.)"), notes);
+            DrawPageHead(canvas, s, notes);
         }
         const int y =
             Numeric::RoundToInt(Numeric::RoundToInt(300.0 * onPage * s.sy) + 1120.0 * s.sy);
