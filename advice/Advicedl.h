@@ -18,8 +18,9 @@ class TAdvice : public QDialog {
 public:
     explicit TAdvice(QWidget* parent = nullptr);
 
-    // The advice lines, one entry per line as it was set (a line the memo
-    // wraps for display still counts as one). An empty memo has no lines.
+    // The advice lines, one entry per line as it was set: a line the memo
+    // wraps for display still counts as one, a line break inside an entry
+    // starts a new line. An empty memo has no lines.
     QStringList Lines() const;
     void SetLines(const QStringList& lines);
 
