@@ -1,0 +1,548 @@
+#include "mainwindow/My_pie.h"
+
+#include "advice/AdviceSelection.h"
+#include "advice/Advicedl.h"
+#include "mainwindow/ChartLayout.h"
+#include "mainwindow/CommandGuard.h"
+#include "mainwindow/FactorRows.h"
+#include "mainwindow/Legend.h"
+#include "mainwindow/PieItems.h"
+#include "mainwindow/ScoreEdit.h"
+#include "mainwindow/ScoreRules.h"
+#include "mainwindow/Shape.h"
+#include "mainwindow/SpinButton.h"
+#include "model/InmBearb.h"
+#include "notes/InputId.h"
+#include "notes/NotesCommand.h"
+#include "piechart/Pieflytt.h"
+#include "printing/PrintCommand.h"
+#include "printing/Printval.h"
+#include "resources/Fonts.h"
+#include "resources/Glyphs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kToolbarHeight = 42;
+constexpr int kScoreColumnWidth = 235;
+constexpr int kScoreColumnDesignWidth = 224;
+constexpr int kSelectorPanelWidth = 448;
+constexpr int kToolTipMilliseconds = 25000;
+constexpr int kDesignWidth = 790;
+constexpr int kDesignHeight = 640;
+
+const QString kStandardSet = QStringLiteral("Standard set");
+
+QFrame* MakePanel(QWidget* parent, const QString& name, QFrame::Shadow shadow) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setLineWidth(shadow == QFrame::Plain ? 0 : 1);
+    return panel;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const QString& name, int left, const QString& tip,
+                            Glyph glyph) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(left, 5, 32, 32);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(ToolbarGlyph(glyph));
+    button->setIconSize(QSize(24, 24));
+    button->setToolTip(tip);
+    return button;
+}
+
+QComboBox* MakeSelector(QWidget* parent, const QString& name, int left) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    // A drop-down box: a text that is none of the items means no selection.
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems({kStandardSet, QStringLiteral("Low risk"), QStringLiteral("High risk")});
+    combo->setGeometry(left, 8, 127, 24);
+    return combo;
+}
+
+// Code of a selector: item position + 1, or 0 when its text names no item.
+std::uint8_t SelectionCode(const QComboBox& combo) {
+    const int index = combo.findText(combo.currentText(), Qt::MatchExactly);
+    return static_cast<std::uint8_t>(index + 1);
+}
+
+// The long explanations stay up long enough to be read.
+void KeepToolTipsUp(QWidget& root) {
+    for (QWidget* widget : root.findChildren<QWidget*>()) {
+        if (!widget->toolTip().isEmpty()) {
+            widget->setToolTipDuration(kToolTipMilliseconds);
+        }
+    }
+}
+
+QString Lines(const QStringList& lines) {
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Dentiplot - Evaluation of the Caries Risk"));
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Form1Client"));
+    setCentralWidget(client_);
+    resize(kDesignWidth, kDesignHeight);
+
+    CreateToolbar();
+    CreateScoreColumn();
+    CreateChartArea();
+    client_->installEventFilter(this);
+    panel4_->installEventFilter(this);
+    AlignPanels();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateToolbar() {
+    panel3_ = MakePanel(client_, QStringLiteral("Panel3"), QFrame::Raised);
+    const auto add = [this](const QString& name, int left, const QString& tip, Glyph glyph,
+                            void (TForm1::*command)()) {
+        QToolButton* button = MakeToolButton(panel3_, name, left, tip, glyph);
+        connect(button, &QToolButton::clicked, this, [this, command] {
+            CommandGuard::Run(this, [this, command] { (this->*command)(); });
+        });
+        return button;
+    };
+    add(QStringLiteral("SpeedButton1"), 7, QStringLiteral("Exit"), Glyph::Exit,
+        &TForm1::SpeedButton1Click);
+    add(QStringLiteral("SpeedButton4"), 40, QStringLiteral("New"), Glyph::New,
+        &TForm1::SpeedButton4Click);
+    add(QStringLiteral("SpeedButton2"), 73, QStringLiteral("About"), Glyph::About,
+        &TForm1::SpeedButton2Click);
+    add(QStringLiteral("SpeedButton3"), 106, QStringLiteral("Help"), Glyph::Help,
+        &TForm1::SpeedButton3Click);
+    add(QStringLiteral("SpeedButton8"), 139, QStringLiteral("Notes"), Glyph::Notes,
+        &TForm1::SpeedButton8Click);
+    adviceButton_ = add(QStringLiteral("SpeedButton5"), 172,
+                        QStringLiteral("Preliminary interpretation and\nproposed measures"),
+                        Glyph::Advice, &TForm1::SpeedButton5Click);
+    printButton_ = add(QStringLiteral("SpeedButton7"), 205, QStringLiteral("Print"), Glyph::Print,
+                       &TForm1::SpeedButton7Click);
+    printButton_->setEnabled(false);
+
+    panel5_ = MakePanel(panel3_, QStringLiteral("Panel5"), QFrame::Plain);
+    CreateSelectors(panel5_);
+}
+
+void TForm1::CreateSelectors(QFrame* panel5) {
+    const QFont font = SansFont(13);
+    QLabel* countryLabel =
+        MakeLabel(panel5, QStringLiteral("CountryAreaLabel"), QStringLiteral("Country/Area"), font);
+    countryLabel->setGeometry(36, 12, 84, 16);
+    countryLabel->setToolTip(
+        Lines({QStringLiteral("COUNTRY/AREA    The examiner may want the"),
+               QStringLiteral("Dentiplot to continuously express somewhat higher"),
+               QStringLiteral("or lower \"Chance\" than the standard set, without"),
+               QStringLiteral("changing the relative impact of factors.")}));
+    countryArea_ = MakeSelector(panel5, QStringLiteral("ComboBox2"), 122);
+
+    QLabel* groupLabel =
+        MakeLabel(panel5, QStringLiteral("GroupLabel"), QStringLiteral("Group"), font);
+    groupLabel->setGeometry(273, 12, 44, 16);
+    groupLabel->setToolTip(
+        Lines({QStringLiteral("GROUP   The patient may belong to"),
+               QStringLiteral("a \"group\" with higher or lower caries"), QStringLiteral("risk."),
+               QStringLiteral("Example: Elderly patients with"),
+               QStringLiteral("exposed root surfaces have higher risk.")}));
+    group_ = MakeSelector(panel5, QStringLiteral("ComboBox1"), 318);
+
+    connect(countryArea_, &QComboBox::currentTextChanged, this,
+            [this] { CommandGuard::Run(this, [this] { ComboBox2Change(); }); });
+    connect(group_, &QComboBox::currentTextChanged, this,
+            [this] { CommandGuard::Run(this, [this] { ComboBox1Change(); }); });
+}
+
+void TForm1::CreateScoreColumn() {
+    panel2_ = MakePanel(client_, QStringLiteral("Panel2"), QFrame::Raised);
+    const auto& rows = FactorRows::Rows();
+    for (int row = 0; row < FactorRows::kRowCount; ++row) {
+        const FactorRows::Row& factor = rows[row];
+        const QString number = QString::number(row + 1);
+        const int labelTop = factor.top + 11;
+
+        QLabel* label = MakeLabel(panel2_, QStringLiteral("FactorLabel") + number, factor.label,
+                                  SansFont(factor.labelPixels));
+        label->setGeometry(11, labelTop - (factor.labelPixels - 13) / 2, 117,
+                           factor.labelPixels + 4);
+        label->setToolTip(factor.labelTip);
+
+        auto* edit = new TScoreEdit(panel2_);
+        edit->setObjectName(QStringLiteral("MaskEdit") + number);
+        edit->setFont(SansFont(24));
+        edit->setGeometry(129, factor.top, 28, 37);
+        edits_[row] = edit;
+        // "Caries experience" is set with its arrows only; "Clin. judgement"
+        // starts at the normal setting, entered into the model at creation.
+        edit->setReadOnly(row == 0);
+        if (row == FactorRows::kRowCount - 1) {
+            edit->setText(QStringLiteral("1"));
+        }
+
+        auto* spin = new TSpinButton(panel2_);
+        spin->setObjectName(QStringLiteral("SpinButton") + number);
+        spin->setGeometry(155, factor.top, 25, 37);
+        spins_[row] = spin;
+
+        QLabel* range =
+            MakeLabel(panel2_, QStringLiteral("RangeLabel") + number, factor.range, SansFont(13));
+        range->setGeometry(187, labelTop, 30, 17);
+        range->setToolTip(factor.rangeTip);
+        ConnectRow(row);
+    }
+}
+
+void TForm1::ConnectRow(int row) {
+    TScoreEdit* edit = edits_[row];
+    const int maximum = FactorRows::Rows()[row].maximum;
+    const int index = row + 1;
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, edit, maximum, index] { CheckScoreEdit(edit, maximum, index); });
+    // The exit check runs once the focus has settled on the next control, so
+    // a message box never opens in the middle of a focus change.
+    connect(
+        edit, &TScoreEdit::exited, this,
+        [this, edit, maximum, index] {
+            if (!reportingEntryError_) {
+                CheckScoreEdit(edit, maximum, index);
+            }
+        },
+        Qt::QueuedConnection);
+    connect(spins_[row], &TSpinButton::upClick, this,
+            [this, edit, maximum] { StepScoreUp(edit, maximum); });
+    connect(spins_[row], &TSpinButton::downClick, this, [this, edit] { StepScoreDown(edit); });
+}
+
+void TForm1::CreateChartArea() {
+    panel4_ = MakePanel(client_, QStringLiteral("Panel4"), QFrame::Raised);
+
+    pie_ = new TPieFlytt(panel4_);
+    pie_->setObjectName(QStringLiteral("PieFlytt1"));
+    pie_->setFont(SansFont(20));
+    pie_->SetColour1(QColor(100, 169, 50));
+    pie_->SetColour2(QColor(255, 255, 0));
+    pie_->SetColour3(QColor(117, 219, 249));
+    pie_->SetColour4(QColor(255, 102, 102));
+    pie_->SetColour5(QColor(102, 102, 255));
+    pie_->SetColour6(QColor(255, 224, 255));
+
+    panel7_ = MakePanel(panel4_, QStringLiteral("Panel7"), QFrame::Plain);
+    panel7_->resize(186, 109);
+    const QStringList placeholder = {
+        QStringLiteral("A Dentiplot will appear"), QStringLiteral("HERE"),
+        QStringLiteral("when at least 7 values"), QStringLiteral("have been entered in the"),
+        QStringLiteral("boxes to the right")};
+    for (int line = 0; line < placeholder.size(); ++line) {
+        QLabel* label =
+            MakeLabel(panel7_, QStringLiteral("PlaceholderLine") + QString::number(line + 1),
+                      placeholder[line], SansFont(16));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(0, 2 + 21 * line, 186, 21);
+    }
+
+    auto* panel12 = MakePanel(panel4_, QStringLiteral("Panel12"), QFrame::Plain);
+    panel12->setGeometry(8, 8, 173, 131);
+    panel12->setToolTip(Lines(
+        {QStringLiteral("For input of text, press"), QStringLiteral("the button 'Notes' sbove.")}));
+    const std::array<int, 4> tops = {10, 42, 75, 107};
+    const QStringList captions = {QStringLiteral("Name"), QStringLiteral("Ident.No."),
+                                  QStringLiteral("Date"), QStringLiteral("Examiner")};
+    for (int i = 0; i < 4; ++i) {
+        identLabels_[i] = MakeLabel(panel12, QStringLiteral("Label") + QString::number(33 + i),
+                                    captions[i], SerifFont(17));
+        identLabels_[i]->setGeometry(8, tops[i], 160, 21);
+    }
+    CreateLegend(panel4_);
+}
+
+void TForm1::CreateLegend(QWidget* chartArea) {
+    panel6_ = MakePanel(chartArea, QStringLiteral("Panel6"), QFrame::Sunken);
+    panel6_->setGeometry(8, 0, 185, 183);
+    const auto& rows = Legend::Rows();
+    for (int i = 0; i < Legend::kRowCount; ++i) {
+        QFrame* row = MakePanel(panel6_, rows[i].panelName, QFrame::Plain);
+        row->setGeometry(2, 2 + 36 * i, 181, 35);
+        row->setToolTip(rows[i].tip);
+        shapes_[i] = new TShape(row);
+        shapes_[i]->setObjectName(rows[i].shapeName);
+        shapes_[i]->setGeometry(6, 7, 21, 21);
+        QLabel* caption = MakeLabel(row, rows[i].panelName + QStringLiteral("Caption"),
+                                    rows[i].caption, SansFont(13));
+        caption->setGeometry(34, 0, 145, 35);
+        caption->setWordWrap(true);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+void TForm1::FormCreate() {
+    KeepToolTipsUp(*this);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    displayDepth_ = screen != nullptr ? screen->depth() : 32;
+    screenWidth_ = screen != nullptr ? screen->geometry().width() : 1024;
+    pie_->SetDisplayDepth(displayDepth_);
+
+    InmBearb::SetCountryArea(1);
+    InmBearb::SetGroup(1);
+    notes_.Clear();
+    {
+        const QSignalBlocker blockCountry(countryArea_);
+        const QSignalBlocker blockGroup(group_);
+        countryArea_->setCurrentIndex(0);
+        group_->setCurrentIndex(0);
+    }
+    CheckScoreEdit(edits_[9], FactorRows::Rows()[9].maximum, 10);
+
+    ApplyChartLayout(true);
+    panel2_->resize(kScoreColumnWidth, panel2_->height());
+    AlignPanels();
+    ColourLegend();
+}
+
+void TForm1::AttachWindows(const Windows& windows) {
+    windows_ = windows;
+}
+
+void TForm1::SetScreenWidth(int pixels) {
+    screenWidth_ = pixels;
+    Panel4Resize();
+}
+
+void TForm1::SetDisplayDepth(int bitsPerPixel) {
+    displayDepth_ = bitsPerPixel;
+    pie_->SetDisplayDepth(bitsPerPixel);
+    ColourLegend();
+}
+
+void TForm1::ColourLegend() {
+    const auto squares = Legend::Squares(displayDepth_);
+    for (int i = 0; i < Legend::kRowCount; ++i) {
+        shapes_[i]->SetBrushColour(squares[i].brush);
+        shapes_[i]->SetPen(squares[i].pen, squares[i].penWidth);
+    }
+}
+
+void TForm1::AlignPanels() {
+    // The toolbar spans the top, the score column the right edge below it,
+    // and the chart area takes the rest.
+    const int width = client_->width();
+    const int height = client_->height();
+    const int columnWidth = panel2_->width() > 0 ? panel2_->width() : kScoreColumnDesignWidth;
+    panel3_->setGeometry(0, 0, width, kToolbarHeight);
+    panel5_->setGeometry(width - 1 - kSelectorPanelWidth, 1, kSelectorPanelWidth,
+                         kToolbarHeight - 2);
+    const int below = height - kToolbarHeight;
+    panel2_->setGeometry(width - columnWidth, kToolbarHeight, columnWidth, below);
+    panel4_->setGeometry(0, kToolbarHeight, width - columnWidth, below);
+}
+
+void TForm1::ApplyChartLayout(bool firstTime) {
+    ChartLayout::Input input;
+    input.chartArea = panel4_->size();
+    input.legend = panel6_->size();
+    input.placeholder = panel7_->size();
+    input.screenWidth = screenWidth_;
+    input.firstTime = firstTime;
+    const ChartLayout::Result layout = ChartLayout::Compute(input);
+    panel6_->move(panel6_->x(), layout.legendTop);
+    pie_->setGeometry(layout.pie);
+    panel7_->move(layout.placeholder);
+}
+
+void TForm1::Panel4Resize() {
+    ApplyChartLayout(false);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        if (watched == client_) {
+            AlignPanels();
+        } else if (watched == panel4_) {
+            Panel4Resize();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        emit closed();
+    }
+}
+
+std::array<QString, 10> TForm1::ScoreTexts() const {
+    std::array<QString, 10> texts;
+    for (int i = 0; i < FactorRows::kRowCount; ++i) {
+        texts[i] = edits_[i]->text();
+    }
+    return texts;
+}
+
+void TForm1::PaintPie(std::uint8_t missing) {
+    const bool show =
+        PieItems::ChartMayShow(missing, InmBearb::GetCountryArea(), InmBearb::GetGroup());
+    panel7_->setVisible(!show);
+    pie_->setVisible(show);
+    printButton_->setEnabled(show);
+    adviceButton_->setEnabled(show);
+    if (show) {
+        const PieItems::Shares shares{
+            InmBearb::ChancePercent(), InmBearb::DietPercent(), InmBearb::BacteriaPercent(),
+            InmBearb::SusceptibilityPercent(), InmBearb::CircumstancesPercent()};
+        pie_->LoadItems(PieItems::Items(shares));
+    }
+}
+
+void TForm1::CheckScoreEdit(QLineEdit* edit, int maximum, int index) {
+    const QString text = edit->text();
+    const ScoreRules::Verdict verdict = ScoreRules::Check(text, maximum);
+    if (verdict == ScoreRules::Verdict::NotNumeric || verdict == ScoreRules::Verdict::OutOfRange) {
+        ReportEntryError(edit, ScoreRules::Message(verdict));
+        return;
+    }
+    const std::uint8_t missing =
+        InmBearb::EnterScore(static_cast<std::uint8_t>(index), text.toStdString());
+    PaintPie(missing);
+}
+
+void TForm1::ReportEntryError(QLineEdit* edit, const QString& message) {
+    // One message per rejected entry: while the box is up, focus changes
+    // caused by the box itself raise no further checks.
+    if (reportingEntryError_) {
+        return;
+    }
+    reportingEntryError_ = true;
+    QMessageBox box(QMessageBox::Critical, QString(), message, QMessageBox::Ok, this);
+    box.exec();
+    edit->setFocus(Qt::OtherFocusReason);
+    reportingEntryError_ = false;
+}
+
+void TForm1::StepScoreUp(QLineEdit* edit, int maximum) {
+    edit->setFocus(Qt::OtherFocusReason);
+    // The change handler validates and enters the new text.
+    edit->setText(ScoreRules::StepUp(edit->text(), maximum));
+}
+
+void TForm1::StepScoreDown(QLineEdit* edit) {
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->setText(ScoreRules::StepDown(edit->text()));
+}
+
+void TForm1::ComboBox2Change() {
+    InmBearb::SetCountryArea(SelectionCode(*countryArea_));
+    CheckScoreEdit(edits_[0], FactorRows::Rows()[0].maximum, 1);
+}
+
+void TForm1::ComboBox1Change() {
+    InmBearb::SetGroup(SelectionCode(*group_));
+    CheckScoreEdit(edits_[0], FactorRows::Rows()[0].maximum, 1);
+}
+
+void TForm1::SpeedButton1Click() {
+    close();
+}
+
+void TForm1::SpeedButton2Click() {
+    if (windows_.about != nullptr) {
+        windows_.about->exec();
+    }
+}
+
+void TForm1::SpeedButton3Click() {
+    if (windows_.help != nullptr) {
+        windows_.help->exec();
+    }
+}
+
+void TForm1::SpeedButton4Click() {
+    const QStringList captions = {QStringLiteral("Name"), QStringLiteral("Ident.No"),
+                                  QStringLiteral("Date"), QStringLiteral("Examiner")};
+    for (int i = 0; i < 4; ++i) {
+        identLabels_[i]->setText(captions[i]);
+    }
+    notes_.Clear();
+    // Each assignment passes through the row's change handler, so the model
+    // follows edit by edit.
+    for (int row = 0; row < FactorRows::kRowCount - 1; ++row) {
+        edits_[row]->setText(ScoreRules::kBlank);
+    }
+    edits_[9]->setText(QStringLiteral("1"));
+    {
+        const QSignalBlocker blockGroup(group_);
+        group_->setCurrentIndex(0);
+    }
+    InmBearb::SetGroup(1);
+    if (windows_.patientIdent != nullptr) {
+        windows_.patientIdent->ResetPageIndicator();
+    }
+}
+
+void TForm1::SpeedButton5Click() {
+    if (windows_.advice == nullptr || windows_.fragments == nullptr) {
+        return;
+    }
+    BuildAdvice(ScoreTexts(), InmBearb::ChancePercent(), *windows_.fragments, *windows_.advice);
+    windows_.advice->exec();
+}
+
+void TForm1::SpeedButton7Click() {
+    if (windows_.printDlg == nullptr || windows_.printService == nullptr ||
+        windows_.advice == nullptr || windows_.fragments == nullptr) {
+        return;
+    }
+    TAdvice& advice = *windows_.advice;
+    const FragmentHolders& fragments = *windows_.fragments;
+    Printing::PrintCommandInput input;
+    input.scoreTexts = ScoreTexts();
+    input.countryAreaText = countryArea_->currentText();
+    input.groupText = group_->currentText();
+    input.notes = notes_;
+    // The advice is rebuilt from the edits as they stand when it is asked for.
+    input.buildAdvice = [this, &advice, &fragments] {
+        BuildAdvice(ScoreTexts(), InmBearb::ChancePercent(), fragments, advice);
+    };
+    input.adviceLines = [&advice] { return advice.Lines(); };
+    Printing::RunPrintCommand(*windows_.printDlg, input, *windows_.printService);
+}
+
+void TForm1::SpeedButton8Click() {
+    if (windows_.patientIdent != nullptr && RunNotesCommand(*windows_.patientIdent, notes_)) {
+        ShowIdentification();
+    }
+}
+
+void TForm1::ShowIdentification() {
+    identLabels_[0]->setText(IdentLabelText(notes_.name, QStringLiteral("Name")));
+    identLabels_[1]->setText(IdentLabelText(notes_.identNo, QStringLiteral("Ident.No.")));
+    identLabels_[2]->setText(IdentLabelText(notes_.date, QStringLiteral("Date")));
+    identLabels_[3]->setText(IdentLabelText(notes_.examiner, QStringLiteral("Examiner")));
+}

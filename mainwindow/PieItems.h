@@ -1,0 +1,34 @@
+#pragma once
+
+// The five data lines the pie chart is drawn from, and when a chart may be
+// shown at all.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace PieItems {
+
+// The five sector percentages as the risk model left them.
+struct Shares {
+    double chance = 0;
+    double diet = 0;
+    double bacteria = 0;
+    double susceptibility = 0;
+    double circumstances = 0;
+};
+
+// A sector size with two decimals, a blank, the rounded percentage and a
+// percent sign: 21.2437 -> "21.24 21%", 22.5883 -> "22.59 23%". The point is
+// the decimal separator whatever the regional settings.
+QString ItemText(double value);
+
+// The lines in drawing order: chance (raised to 0.5 so its sector stays
+// visible), Circumstances, Susceptibility, Bacteria, Diet. This order makes
+// the chart's colour slots match the legend.
+QStringList Items(const Shares& shares);
+
+// A chart needs at least seven entered factors and both selections made.
+bool ChartMayShow(std::uint8_t missing, std::uint8_t countryArea, std::uint8_t group);
+
+} // namespace PieItems

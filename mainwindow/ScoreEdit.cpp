@@ -1,0 +1,67 @@
+#include "mainwindow/ScoreEdit.h"
+
+#include "mainwindow/ScoreRules.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+TScoreEdit::TScoreEdit(QWidget* parent) : QLineEdit(ScoreRules::kBlank, parent) {
+    setMaxLength(1);
+    setAlignment(Qt::AlignCenter);
+    // Everything that could leave the edit truly empty goes through
+    // keyPressEvent instead: no drag and drop, no context menu, no input
+    // method composing.
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+bool TScoreEdit::Accepts(QChar c) const {
+    return c.isLetterOrNumber();
+}
+
+void TScoreEdit::Replace(const QString& text) {
+    if (!isReadOnly()) {
+        setText(text);
+    }
+}
+
+void TScoreEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        const QString pasted = QApplication::clipboard()->text();
+        if (!pasted.isEmpty() && Accepts(pasted.front())) {
+            Replace(pasted.left(1));
+        }
+        return;
+    }
+    if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Delete) ||
+        event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+        Replace(ScoreRules::kBlank);
+        return;
+    }
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
+        event->matches(QKeySequence::DeleteEndOfWord) ||
+        event->matches(QKeySequence::DeleteStartOfWord) ||
+        event->matches(QKeySequence::DeleteEndOfLine) ||
+        event->matches(QKeySequence::DeleteCompleteLine)) {
+        return;
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.front().isPrint()) {
+        if (Accepts(typed.front())) {
+            Replace(typed);
+        }
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TScoreEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        emit exited();
+    }
+}
