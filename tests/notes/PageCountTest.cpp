@@ -1,50 +1,29 @@
 #include "notes/PageCount.h"
 
 #include "notes/NotesStore.h"
+#include "tests/notes/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(PageCount, LineIndicesFallOnTheReportPages) {
-    struct Case {
-        int lineIndex;
-        int page;
-    };
-    // 25 lines on the first page, 55 on each further one.
-    for (const Case c :
-         {Case{0, 1}, {24, 1}, {25, 2}, {79, 2}, {80, 3}, {134, 3}, {135, 4}, {-3, 1}}) {
-        EXPECT_EQ(PageCount::PageOfLine(c.lineIndex), c.page) << "line index " << c.lineIndex;
+TEST(PageCount, PagesFollowTheReportCapacities) {
+    // Line indices 0-24 on page 1, 25-79 on page 2, 80-134 on page 3; the
+    // total is the page of a line after the last one.
+    for (const auto& [index, page] :
+         {std::pair{0, 1}, {24, 1}, {25, 2}, {79, 2}, {80, 3}, {134, 3}, {135, 4}, {-3, 1}}) {
+        EXPECT_EQ(PageCount::PageOfLine(index), page) << "line index " << index;
+        EXPECT_EQ(PageCount::PageTotal(index), page) << "line count " << index;
     }
-}
-
-TEST(PageCount, TotalIsThePageOfALineAfterTheLast) {
-    struct Case {
-        int lineCount;
-        int total;
-    };
-    for (const Case c :
-         {Case{0, 1}, {24, 1}, {25, 2}, {26, 2}, {79, 2}, {80, 3}, {81, 3}, {135, 4}}) {
-        EXPECT_EQ(PageCount::PageTotal(c.lineCount), c.total) << "line count " << c.lineCount;
-    }
-}
-
-TEST(PageCount, IndicatorTextHasPlainNumbers) {
     EXPECT_EQ(PageCount::IndicatorText(0, 0), QStringLiteral("Page 1/1"));
-    EXPECT_EQ(PageCount::IndicatorText(24, 25), QStringLiteral("Page 1/2"));
-    EXPECT_EQ(PageCount::IndicatorText(25, 80), QStringLiteral("Page 2/3"));
     EXPECT_EQ(PageCount::IndicatorText(600, 700), QStringLiteral("Page 12/14"));
 }
 
 TEST(NotesStore, ClearEmptiesEverything) {
-    NotesStore store{QStringLiteral("Ann"), QStringLiteral("19"), QStringLiteral("today"),
-                     QStringLiteral("Dr B"), QStringList{QStringLiteral("a"), QString()}};
+    NotesStore store{"Ann", "19", "today", "Dr B", {"a", ""}};
     store.Clear();
-    EXPECT_TRUE(store.name.isEmpty());
-    EXPECT_TRUE(store.identNo.isEmpty());
-    EXPECT_TRUE(store.date.isEmpty());
-    EXPECT_TRUE(store.examiner.isEmpty());
-    EXPECT_TRUE(store.lines.isEmpty());
+    EXPECT_TRUE(store.name.isEmpty() && store.identNo.isEmpty() && store.date.isEmpty() &&
+                store.examiner.isEmpty() && store.lines.isEmpty());
 }
 
 } // namespace
