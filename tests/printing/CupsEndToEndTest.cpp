@@ -1,0 +1,298 @@
+// The Print command end to end: the printouts go through the print system to
+// a private scheduler, whose queue stores each job's PDF. The documents are
+// read back with poppler's tools, so these tests see what a printer would be
+// sent.
+
+#include "model/InmBearb.h"
+#include "printing/DefaultPrinter.h"
+#include "printing/PageScale.h"
+#include "printing/PrintCommand.h"
+#include "printing/PrintService.h"
+#include "printing/Printval.h"
+#include "tests/printing/CupsHarness.h"
+#include "tests/support/ModalCloser.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+using namespace Printing;
+using CupsHarness::Job;
+using CupsHarness::Word;
+
+const QString AdviceHeading = QStringLiteral("Preliminary interpretation and proposed measures");
+
+QStringList CommentLines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i) {
+        lines << QStringLiteral("line%1").arg(i, 3, 10, QLatin1Char('0'));
+    }
+    return lines;
+}
+
+std::optional<Word> FindWord(const std::vector<Word>& words, const QString& text, int page = -1) {
+    for (const Word& word : words) {
+        if (word.text == text && (page < 0 || word.page == page)) {
+            return word;
+        }
+    }
+    return std::nullopt;
+}
+
+class PrintThroughScheduler : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const CupsHarness::Scheduler& scheduler = CupsHarness::Current();
+        if (!scheduler.Running()) {
+            GTEST_SKIP() << "no private print scheduler: " << scheduler.skipReason.toStdString();
+        }
+        m_mark = CupsHarness::LastJobId();
+
+        const char scores[] = "2212121121";
+        InmBearb::SetCountryArea(1);
+        InmBearb::SetGroup(1);
+        for (int i = 0; i < 10; ++i) {
+            input.scoreTexts[i] = QString(QLatin1Char(scores[i]));
+            InmBearb::EnterScore(static_cast<std::uint8_t>(i + 1), std::string(1, scores[i]));
+        }
+        input.countryAreaText = QStringLiteral("Standard set");
+        input.groupText = QStringLiteral("High risk");
+        input.notes.name = QStringLiteral("Jane");
+        input.notes.identNo = QStringLiteral("19700101-1234");
+        input.notes.date = QStringLiteral("2026-12-06");
+        input.notes.examiner = QStringLiteral("Smith");
+        input.notes.lines = CommentLines(3);
+        input.buildAdvice = [this] {
+            ++adviceBuilds;
+            advice = QStringList{QStringLiteral("Freshadvice"), QStringLiteral(" "),
+                                 QStringLiteral("Secondline")};
+        };
+        input.adviceLines = [this] { return advice; };
+    }
+
+    // Runs the command; `answer` fills in the dialog when it shows.
+    void Run(const std::function<void(TPrintDlg&)>& answer) {
+        ModalCloser closer([&](QWidget* modal) {
+            ++dialogsShown;
+            answer(static_cast<TPrintDlg&>(*modal));
+        });
+        RunPrintCommand(dialog, input, service);
+    }
+
+    static void Ok(TPrintDlg& shown) { shown.OKBtn->click(); }
+
+    // Jobs given to the scheduler since the test began, oldest first.
+    std::vector<Job> NewJobs() const {
+        std::vector<Job> jobs;
+        for (const Job& job : CupsHarness::Jobs()) {
+            if (job.id > m_mark) {
+                jobs.push_back(job);
+            }
+        }
+        return jobs;
+    }
+
+    // The stored PDF of a job; fails the test when it does not arrive.
+    static QString Document(const Job& job) {
+        const QString path = CupsHarness::WaitForDocument(job.id);
+        EXPECT_FALSE(path.isEmpty()) << "job " << job.id << " was never stored";
+        return path;
+    }
+
+    // Prints the report alone and returns its stored document.
+    QString PrintReportOnly() {
+        const int before = CupsHarness::LastJobId();
+        Run([](TPrintDlg& shown) {
+            shown.SetPrintReportChosen(true);
+            shown.SetPrintAdviceChosen(false);
+            shown.OKBtn->click();
+        });
+        std::vector<Job> jobs = NewJobs();
+        std::erase_if(jobs, [before](const Job& job) { return job.id <= before; });
+        EXPECT_EQ(jobs.size(), 1u);
+        return jobs.empty() ? QString() : Document(jobs.back());
+    }
+
+    TPrintDlg dialog;
+    DefaultPrinterService service;
+    PrintCommandInput input;
+    QStringList advice{QStringLiteral("Staleadvice")};
+    int adviceBuilds = 0;
+    int dialogsShown = 0;
+
+private:
+    int m_mark = 0;
+};
+
+TEST_F(PrintThroughScheduler, BothPrintoutsAreTwoJobsReportFirst) {
+    Run(Ok);
+    const std::vector<Job> jobs = NewJobs();
+    ASSERT_EQ(jobs.size(), 2u);
+    EXPECT_EQ(jobs[0].destination, CupsHarness::DefaultQueue);
+    EXPECT_EQ(jobs[1].destination, CupsHarness::DefaultQueue);
+
+    const auto report = CupsHarness::WordsOf(Document(jobs[0]));
+    const auto advicePage = CupsHarness::WordsOf(Document(jobs[1]));
+    EXPECT_TRUE(FindWord(report, QStringLiteral("Dentiplot")));
+    EXPECT_TRUE(FindWord(report, QStringLiteral("line001")));
+    EXPECT_FALSE(FindWord(report, QStringLiteral("Preliminary")));
+    EXPECT_TRUE(FindWord(advicePage, QStringLiteral("Preliminary")));
+    EXPECT_TRUE(FindWord(advicePage, QStringLiteral("Freshadvice")));
+    EXPECT_FALSE(FindWord(advicePage, QStringLiteral("Staleadvice")));
+}
+
+TEST_F(PrintThroughScheduler, OnlyTheAdviceIsOneJob) {
+    Run([](TPrintDlg& shown) {
+        shown.SetPrintReportChosen(false);
+        shown.OKBtn->click();
+    });
+    const std::vector<Job> jobs = NewJobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    const QString pdf = Document(jobs[0]);
+    EXPECT_EQ(CupsHarness::PageCountOf(pdf), 1);
+    EXPECT_TRUE(FindWord(CupsHarness::WordsOf(pdf), QStringLiteral("Preliminary")));
+}
+
+TEST_F(PrintThroughScheduler, CancelSendsNothingButRefillsTheAdvice) {
+    Run([](TPrintDlg& shown) { shown.CancelBtn->click(); });
+    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_EQ(adviceBuilds, 1);
+    EXPECT_EQ(advice.front(), "Freshadvice");
+    EXPECT_TRUE(NewJobs().empty());
+}
+
+// The report's texts stand where the page layout puts them, to within a
+// device pixel or two of the printer's resolution, on the printer's paper.
+TEST_F(PrintThroughScheduler, ReportTextsStandAtTheirPlacesOnTheDefaultPrintersPage) {
+    input.notes.lines = CommentLines(26);
+    const QString pdf = PrintReportOnly();
+    ASSERT_FALSE(pdf.isEmpty());
+    ASSERT_EQ(CupsHarness::PageCountOf(pdf), 2);
+
+    const PrinterPage page = DefaultPrinterPage();
+    const PageScale scale = PageScale::ForPrintableSize(page.PrintableSize());
+    // Device pixels of the printable area's corner on the paper, as the
+    // printer's page layout counts them.
+    const QPointF corner = page.layout.paintRectPixels(page.resolution).topLeft();
+    const double pixelsPerPoint = page.resolution / 72.0;
+    const auto words = CupsHarness::WordsOf(pdf);
+
+    struct Expected {
+        QString word;
+        int page;
+        QPoint at; // device pixels from the printable area's corner
+    };
+    const int X = scale.X(9406);
+    const int Y = scale.Y(1620);
+    const int X0 = scale.X(9753);
+    const int Y0 = scale.Y(3647);
+    const int RH = scale.Y(350);
+    const int L = scale.X(1475);
+    const Expected expected[] = {
+        {"Dentiplot", 0, scale.At(5000, 200)},
+        {"Name:", 0, scale.At(1280, 1620)},
+        {"Jane", 0, scale.At(2714, 1665)},
+        {"Examiner:", 0, scale.At(1280, 2820)},
+        {"Smith", 0, scale.At(2714, 2865)},
+        {"Country/area:", 0, {X, Y}},
+        {"Group:", 0, {X, Y + scale.Y(300)}},
+        {"Caries", 0, {X0, Y0}},
+        {"streptococci", 0, {X0, Y0 + Numeric::RoundToInt(5.5 * RH)}},
+        {"Clin.", 0, {X0, Y0 + Numeric::RoundToInt(9.5 * RH)}},
+        {"Comments", 0, scale.At(1280, 8245)},
+        {"line001", 0, scale.At(1280, 8670)},
+        {"line025", 0, {scale.X(1280), scale.Y(8670) + 24 * scale.Y(255)}},
+        {"Comments", 1, scale.At(1280, 300)},
+        {"line026", 1, scale.At(1280, 715)},
+    };
+    for (const Expected& item : expected) {
+        SCOPED_TRACE(item.word.toStdString());
+        const auto word = FindWord(words, item.word, item.page);
+        ASSERT_TRUE(word.has_value()) << "missing on page " << item.page + 1;
+        const QPointF at = word->box.topLeft() * pixelsPerPoint - corner;
+        EXPECT_NEAR(at.x(), item.at.x(), 2.0);
+        EXPECT_NEAR(at.y(), item.at.y(), 2.0);
+    }
+    // The first score, in the score column beside its name.
+    const auto score = FindWord(words, input.scoreTexts[0], 0);
+    ASSERT_TRUE(score.has_value());
+    const double scoreX = score->box.left() * pixelsPerPoint - corner.x();
+    EXPECT_NEAR(scoreX, X0 + L + scale.X(235), 2.0);
+}
+
+TEST_F(PrintThroughScheduler, CommentsBeyondTwoPagesGoOnAThirdPage) {
+    input.notes.lines = CommentLines(81);
+    const QString pdf = PrintReportOnly();
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(CupsHarness::PageCountOf(pdf), 3);
+    const auto words = CupsHarness::WordsOf(pdf);
+    EXPECT_TRUE(FindWord(words, "line080", 1));
+    EXPECT_TRUE(FindWord(words, "line081", 2));
+}
+
+// A colour choice made in one Print command is still in force in the next:
+// the second report's chance sector is printed in its green.
+TEST_F(PrintThroughScheduler, ColourIsRememberedIntoTheNextCommand) {
+    Run([](TPrintDlg& shown) {
+        shown.SetPrintAdviceChosen(false);
+        shown.RadioButton2->click();
+        shown.OKBtn->click();
+    });
+    const QString pdf = PrintReportOnly();
+    ASSERT_FALSE(pdf.isEmpty());
+    const QImage picture = CupsHarness::RenderPage(pdf, 0, 30);
+    ASSERT_FALSE(picture.isNull());
+    int green = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            green += qAbs(pixel.red() - 100) < 8 && qAbs(pixel.green() - 169) < 8 &&
+                     qAbs(pixel.blue() - 50) < 8;
+        }
+    }
+    EXPECT_GT(green, 50) << "the second report is not in colour";
+}
+
+TEST_F(PrintThroughScheduler, WithoutADefaultDestinationNothingIsShownOrSent) {
+    const CupsHarness::Scheduler& scheduler = CupsHarness::Current();
+    ASSERT_TRUE(CupsHarness::Admin("lpadmin", {"-x", CupsHarness::DefaultQueue}));
+    QString message;
+    try {
+        Run(Ok);
+    } catch (const std::runtime_error& error) {
+        message = QString::fromUtf8(error.what());
+    }
+    // Put the default queue back for the tests that follow, before checking.
+    const bool restored =
+        CupsHarness::Admin("lpadmin", {"-p", CupsHarness::DefaultQueue, "-E", "-v",
+                                       "capture:" + scheduler.captureDir, "-P", scheduler.ppd}) &&
+        CupsHarness::Admin("lpadmin", {"-d", CupsHarness::DefaultQueue});
+    EXPECT_EQ(message, "There is no default printer currently selected");
+    EXPECT_EQ(dialogsShown, 0);
+    EXPECT_EQ(adviceBuilds, 0);
+    EXPECT_TRUE(NewJobs().empty());
+    ASSERT_TRUE(restored);
+}
+
+TEST_F(PrintThroughScheduler, ARefusedReportIsAnErrorAndTheAdviceIsNotSent) {
+    ASSERT_TRUE(CupsHarness::Admin("cupsreject", {CupsHarness::DefaultQueue}));
+    QString message;
+    try {
+        Run(Ok);
+    } catch (const std::runtime_error& error) {
+        message = QString::fromUtf8(error.what());
+    }
+    const bool restored = CupsHarness::Admin("cupsaccept", {CupsHarness::DefaultQueue});
+    EXPECT_FALSE(message.isEmpty()) << "the refused job was reported as printed";
+    EXPECT_TRUE(message.contains("not accepting jobs")) << message.toStdString();
+    EXPECT_TRUE(NewJobs().empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_TRUE(restored);
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+#!/bin/sh
+# Stops the private CUPS scheduler named in the state file and removes its
+# folder: stop-cupsd.sh <state file>
+set -u
+state=$1
+[ -f "$state" ] || exit 0
+. "$state"
+if [ -n "${CUPSD_PID:-}" ]; then
+    kill "$CUPSD_PID" 2> /dev/null
+    tries=0
+    while kill -0 "$CUPSD_PID" 2> /dev/null && [ $tries -lt 100 ]; do
+        tries=$((tries + 1))
+        sleep 0.05
+    done
+    kill -9 "$CUPSD_PID" 2> /dev/null
+fi
+case "${CUPS_BASE:-}" in
+    */dentiplot-cups.*) rm -rf "$CUPS_BASE" ;;
+esac
+rm -f "$state"
+exit 0
