@@ -1,0 +1,65 @@
+// Prints a sample assessment on the default printer: the chart report in
+// colour, the same report in black and white, and the advice page, as three
+// jobs in that order. Used by scripts/print-sample.sh against the private
+// scheduler to picture the printouts.
+
+#include "advice/AdviceSelection.h"
+#include "model/InmBearb.h"
+#include "printing/AdvicePrint.h"
+#include "printing/PrintCommand.h"
+#include "printing/PrintService.h"
+#include "printing/Utskrift.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <stdexcept>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+
+    Printing::PrintCommandInput input;
+    const char scores[] = "2112221121";
+    InmBearb::SetCountryArea(1);
+    InmBearb::SetGroup(1);
+    for (int i = 0; i < 10; ++i) {
+        input.scoreTexts[i] = QString(QLatin1Char(scores[i]));
+        InmBearb::EnterScore(static_cast<std::uint8_t>(i + 1), std::string(1, scores[i]));
+    }
+    input.countryAreaText = QStringLiteral("Standard set");
+    input.groupText = QStringLiteral("Standard set");
+    input.notes.name = QStringLiteral("Jane Example");
+    input.notes.identNo = QStringLiteral("19700101-0000");
+    input.notes.date = QStringLiteral("2026-12-06");
+    input.notes.examiner = QStringLiteral("Dr. A. Examiner");
+    input.notes.lines =
+        QStringList{QStringLiteral("Two new approximal lesions since the last visit."),
+                    QStringLiteral("Frequent intake of sweetened drinks between meals."), QString(),
+                    QStringLiteral("Recall in six months.")};
+
+    const TDlg0020 dlg0020;
+    const TDlg2040 dlg2040;
+    const TDlg4060 dlg4060;
+    const TDlg6080 dlg6080;
+    const TDlg80100 dlg80100;
+    const QStringList advice =
+        AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
+                       {dlg0020, dlg2040, dlg4060, dlg6080, dlg80100});
+
+    try {
+        Printing::DefaultPrinterService service;
+        Printing::ReportData data = Printing::GatherReportData(input, service.PrintableSize());
+        for (const bool colour : {true, false}) {
+            data.colourMode = colour;
+            Printing::PrintReport(*service.OpenJob(), data);
+        }
+        Printing::PrintAdvice(*service.OpenJob(), input.notes.name, input.notes.identNo,
+                              input.notes.date, input.notes.examiner, advice);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "print_sample: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
