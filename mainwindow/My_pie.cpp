@@ -442,6 +442,8 @@ void TForm1::ReportEntryError(QLineEdit* edit, const QString& message) {
     reportingEntryError_ = true;
     QMessageBox box(QMessageBox::Critical, QString(), message, QMessageBox::Ok, this);
     box.exec();
+    // Back to the window and the edit, so the entry can be corrected at once.
+    edit->window()->activateWindow();
     edit->setFocus(Qt::OtherFocusReason);
     reportingEntryError_ = false;
 }

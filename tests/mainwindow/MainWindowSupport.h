@@ -1,0 +1,49 @@
+#pragma once
+
+// Helpers shared by the main-window tests: a fresh risk model, finding
+// controls by name, typing into an edit and entering a score set.
+
+#include "mainwindow/My_pie.h"
+
+#include <QLineEdit>
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+class TPieFlytt;
+class TSpinButton;
+
+namespace MainWindowSupport {
+
+// The risk model lives for the whole process; each test starts it as the
+// program does: nothing entered, both selections "Standard set".
+void ResetModel();
+
+template <typename T> T* Find(QObject& root, const QString& name) {
+    T* found = root.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+QLineEdit* Edit(QObject& root, int factor);
+TSpinButton* Spin(QObject& root, int factor);
+TPieFlytt* Pie(QObject& root);
+
+// One key press carrying `text`, as a keyboard would send it.
+void Type(QWidget* widget, Qt::Key key, const QString& text);
+
+// Sets the ten edits in factor order; an empty string leaves that edit as it
+// is.
+void EnterScores(QObject& root, const QStringList& scores);
+
+// The score set whose every factor holds its default value.
+QStringList DefaultScores();
+
+// The chart shows, with the placeholder hidden and the two buttons enabled;
+// fails the test when the four do not agree.
+bool ChartShown(TForm1& form);
+
+// The texts the pie control currently draws from.
+QStringList PieTexts(QObject& root);
+
+} // namespace MainWindowSupport

@@ -1,0 +1,309 @@
+// The main window driven through its controls, headless: first appearance,
+// score entry and its messages, spin arrows, selectors, "New", chart layout
+// and the legend.
+
+#include "mainwindow/My_pie.h"
+#include "mainwindow/Shape.h"
+#include "mainwindow/SpinButton.h"
+#include "model/InmBearb.h"
+#include "piechart/Pieflytt.h"
+#include "tests/mainwindow/MainWindowSupport.h"
+#include "tests/support/ModalCloser.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace MainWindowSupport;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetModel();
+        form_ = std::make_unique<TForm1>();
+        form_->SetDisplayDepth(32);
+        form_->SetScreenWidth(1024);
+    }
+
+    TForm1& Form() { return *form_; }
+    QComboBox* CountryArea() { return Find<QComboBox>(Form(), "ComboBox2"); }
+    QComboBox* Group() { return Find<QComboBox>(Form(), "ComboBox1"); }
+
+    // Shows the window and makes it the active one, so keyboard focus works.
+    void Activate() {
+        form_->show();
+        form_->activateWindow();
+        QApplication::setActiveWindow(form_.get());
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), form_.get());
+    }
+
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(MainWindowTest, FirstAppearance) {
+    EXPECT_EQ(Form().windowTitle(), "Dentiplot - Evaluation of the Caries Risk");
+    for (int factor = 1; factor <= 9; ++factor) {
+        EXPECT_EQ(Edit(Form(), factor)->text(), " ") << factor;
+    }
+    EXPECT_EQ(Edit(Form(), 10)->text(), "1");
+    EXPECT_TRUE(Edit(Form(), 1)->isReadOnly());
+    EXPECT_FALSE(Edit(Form(), 2)->isReadOnly());
+    EXPECT_FALSE(ChartShown(Form()));
+    EXPECT_EQ(CountryArea()->currentText(), "Standard set");
+    EXPECT_EQ(Group()->currentText(), "Standard set");
+    EXPECT_EQ(InmBearb::GetCountryArea(), 1);
+    EXPECT_EQ(InmBearb::GetGroup(), 1);
+
+    // Every named control exists, at its place where the layout fixes it.
+    for (const char* name : {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4",
+                             "SpeedButton5", "SpeedButton7", "SpeedButton8"}) {
+        EXPECT_EQ(Find<QToolButton>(Form(), name)->size(), QSize(32, 32)) << name;
+    }
+    EXPECT_EQ(Find<QToolButton>(Form(), "SpeedButton7")->pos(), QPoint(205, 5));
+    EXPECT_EQ(Edit(Form(), 3)->geometry(), QRect(129, 109, 28, 37));
+    EXPECT_EQ(Spin(Form(), 10)->geometry(), QRect(155, 435, 25, 37));
+    EXPECT_EQ(Find<QFrame>(Form(), "Panel2")->width(), 235);
+    EXPECT_EQ(Find<QFrame>(Form(), "Panel6")->geometry().size(), QSize(185, 183));
+    for (int i = 2; i <= 12; ++i) {
+        Find<QFrame>(Form(), QStringLiteral("Panel%1").arg(i));
+    }
+    const QStringList idents = {"Name", "Ident.No.", "Date", "Examiner"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Find<QLabel>(Form(), QStringLiteral("Label%1").arg(33 + i))->text(), idents[i]);
+    }
+}
+
+TEST_F(MainWindowTest, TooltipsAreTextExactAndStayUp) {
+    const auto* frequencyRange = Find<QLabel>(Form(), "RangeLabel4");
+    EXPECT_EQ(frequencyRange->toolTip(), "Intakes per day, incl. snacks:\n"
+                                         "Score 0:   0 - 3 intakes\n"
+                                         "Score 1:   4 - 5 intakes\n"
+                                         "Score 2:   6 - 7 intakes\n"
+                                         "Score 3:   More than 7 intakes");
+    EXPECT_EQ(frequencyRange->toolTipDuration(), 25000);
+    EXPECT_EQ(Find<QLabel>(Form(), "FactorLabel1")->toolTip(),
+              "Past caries experience, including cavities, fillings and\n"
+              "missing teeth due to caries. Several new cavities\n"
+              "definitely appearing during preceding year should give\n"
+              "score \"3\" even if number of fillings is low.");
+    const auto* susceptibility = Find<QFrame>(Form(), "Panel10");
+    EXPECT_EQ(susceptibility->toolTip(),
+              "Light blue sector \"Susceptibility\" is based on a combination of:\n"
+              "FLUORIDE PROGRAM, SALIVA SECRETION and SALIVA BUFFER CAPACITY.\n"
+              "The smaller the sector, the better from a dental health point of view.");
+    EXPECT_EQ(susceptibility->toolTipDuration(), 25000);
+    EXPECT_EQ(Find<QToolButton>(Form(), "SpeedButton5")->toolTip(),
+              "Preliminary interpretation and\nproposed measures");
+}
+
+TEST_F(MainWindowTest, RejectedEntriesAreReportedAndLeaveTheModelAlone) {
+    EnterScores(Form(), DefaultScores());
+    const QStringList before = PieTexts(Form());
+    QList<QMessageBox::Icon> icons;
+    ModalCloser closer([&icons](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            icons << box->icon();
+        }
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+
+    Type(Edit(Form(), 3), Qt::Key_X, "x");
+    Type(Edit(Form(), 3), Qt::Key_7, "7");
+    Type(Edit(Form(), 2), Qt::Key_3, "3");
+    Type(Edit(Form(), 9), Qt::Key_3, "3");
+    EXPECT_EQ(closer.Texts(), QStringList({"Not a numerical value", "Value out of range",
+                                           "Value out of range", "Value out of range"}));
+    EXPECT_EQ(closer.Titles(), QStringList({"", "", "", ""}));
+    EXPECT_EQ(icons, QList<QMessageBox::Icon>(4, QMessageBox::Critical));
+    // The character stays, the chart keeps the previous state.
+    EXPECT_EQ(Edit(Form(), 3)->text(), "7");
+    EXPECT_EQ(PieTexts(Form()), before);
+    EXPECT_TRUE(ChartShown(Form()));
+}
+
+TEST_F(MainWindowTest, TypingReplacesTheCharacterAndOnlyLettersOrDigitsGetIn) {
+    ModalCloser closer;
+    Type(Edit(Form(), 4), Qt::Key_2, "2");
+    EXPECT_EQ(Edit(Form(), 4)->text(), "2");
+    Type(Edit(Form(), 4), Qt::Key_1, "1");
+    EXPECT_EQ(Edit(Form(), 4)->text(), "1");
+    Type(Edit(Form(), 4), Qt::Key_Comma, ",");
+    EXPECT_EQ(Edit(Form(), 4)->text(), "1");
+    Type(Edit(Form(), 4), Qt::Key_Backspace, "");
+    EXPECT_EQ(Edit(Form(), 4)->text(), " ");
+    // "Caries experience" is read-only: only its arrows set it.
+    Type(Edit(Form(), 1), Qt::Key_2, "2");
+    EXPECT_EQ(Edit(Form(), 1)->text(), " ");
+    EXPECT_EQ(closer.Count(), 0);
+}
+
+TEST_F(MainWindowTest, ProgrammaticChangeIsCheckedExactlyOnce) {
+    ModalCloser closer;
+    Edit(Form(), 5)->setText("x");
+    EXPECT_EQ(closer.Count(), 1);
+    // Up from an unreadable text clears the row, without a further message.
+    Spin(Form(), 5)->UpButton()->click();
+    EXPECT_EQ(Edit(Form(), 5)->text(), " ");
+    EXPECT_EQ(closer.Count(), 1);
+}
+
+TEST_F(MainWindowTest, SpinArrowsStepThroughBlankZeroToMaximum) {
+    TSpinButton* related = Spin(Form(), 2);
+    related->UpButton()->click();
+    EXPECT_EQ(Edit(Form(), 2)->text(), "0");
+    related->UpButton()->click();
+    related->UpButton()->click();
+    EXPECT_EQ(Edit(Form(), 2)->text(), "2");
+    related->UpButton()->click(); // at the maximum: nothing changes
+    EXPECT_EQ(Edit(Form(), 2)->text(), "2");
+    related->DownButton()->click();
+    related->DownButton()->click();
+    EXPECT_EQ(Edit(Form(), 2)->text(), "0");
+    related->DownButton()->click();
+    EXPECT_EQ(Edit(Form(), 2)->text(), " ");
+    // The read-only row is set with its arrows.
+    Spin(Form(), 1)->UpButton()->click();
+    EXPECT_EQ(Edit(Form(), 1)->text(), "0");
+}
+
+TEST_F(MainWindowTest, ClearingOneOfExactlySevenRowsHidesTheChart) {
+    EnterScores(Form(), {"0", "", "1", "1", "1", "1", "", "0", "", "1"});
+    ASSERT_EQ(Edit(Form(), 1)->text(), "0");
+    EXPECT_TRUE(ChartShown(Form()));
+    Spin(Form(), 1)->DownButton()->click();
+    EXPECT_EQ(Edit(Form(), 1)->text(), " ");
+    EXPECT_FALSE(ChartShown(Form()));
+    Spin(Form(), 1)->UpButton()->click();
+    EXPECT_TRUE(ChartShown(Form()));
+}
+
+TEST_F(MainWindowTest, AllDefaultsGiveTheFiveItemsInLegendOrder) {
+    EnterScores(Form(), DefaultScores());
+    EXPECT_TRUE(ChartShown(Form()));
+    EXPECT_EQ(PieTexts(Form()),
+              QStringList({"21.24 21%", "11.00 11%", "22.59 23%", "22.59 23%", "22.59 23%"}));
+}
+
+TEST_F(MainWindowTest, LowRiskCountryRaisesTheChanceOnly) {
+    EnterScores(Form(), DefaultScores());
+    const double chance = InmBearb::ChancePercent();
+    const double ratio = InmBearb::DietPercent() / InmBearb::CircumstancesPercent();
+    CountryArea()->setCurrentIndex(1);
+    EXPECT_EQ(InmBearb::GetCountryArea(), 2);
+    EXPECT_GT(InmBearb::ChancePercent(), chance);
+    EXPECT_DOUBLE_EQ(InmBearb::DietPercent() / InmBearb::CircumstancesPercent(), ratio);
+    EXPECT_NE(PieTexts(Form()).front(), "21.24 21%");
+    // Both "Low risk": the figures of the worked example.
+    Group()->setCurrentIndex(1);
+    EXPECT_EQ(PieTexts(Form()).front(), "35.03 35%");
+}
+
+TEST_F(MainWindowTest, SelectionTextNamingNoItemHidesTheChart) {
+    EnterScores(Form(), {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1"});
+    EXPECT_TRUE(ChartShown(Form()));
+    Group()->setEditText("Elderly");
+    EXPECT_EQ(InmBearb::GetGroup(), 0);
+    EXPECT_FALSE(ChartShown(Form()));
+    Group()->setCurrentIndex(2);
+    EXPECT_EQ(InmBearb::GetGroup(), 3);
+    EXPECT_TRUE(ChartShown(Form()));
+}
+
+TEST_F(MainWindowTest, NewKeepsCountryAreaResetsGroupAndEmptiesNotes) {
+    EnterScores(Form(), DefaultScores());
+    CountryArea()->setCurrentIndex(2);
+    Group()->setCurrentIndex(1);
+    Form().Notes().name = "Ann";
+    Form().Notes().lines = QStringList{"line"};
+    Find<QLabel>(Form(), "Label33")->setText("Ann");
+
+    Find<QToolButton>(Form(), "SpeedButton4")->click();
+    EXPECT_EQ(CountryArea()->currentText(), "High risk");
+    EXPECT_EQ(InmBearb::GetCountryArea(), 3);
+    EXPECT_EQ(Group()->currentText(), "Standard set");
+    EXPECT_EQ(InmBearb::GetGroup(), 1);
+    for (int factor = 1; factor <= 9; ++factor) {
+        EXPECT_EQ(Edit(Form(), factor)->text(), " ");
+    }
+    EXPECT_EQ(Edit(Form(), 10)->text(), "1");
+    EXPECT_FALSE(ChartShown(Form()));
+    EXPECT_TRUE(Form().Notes().name.isEmpty());
+    EXPECT_TRUE(Form().Notes().lines.isEmpty());
+    EXPECT_EQ(Find<QLabel>(Form(), "Label33")->text(), "Name");
+    EXPECT_EQ(Find<QLabel>(Form(), "Label34")->text(), "Ident.No");
+    // The model followed the edits: entering seven factors again shows the
+    // chart computed from them alone.
+    EnterScores(Form(), {"2", "1", "2", "2", "2", "2", "", "", "", ""});
+    EXPECT_TRUE(ChartShown(Form()));
+}
+
+TEST_F(MainWindowTest, MessageShowsOnceAndFocusComesBack) {
+    Activate();
+    ModalCloser closer;
+    QLineEdit* diet = Edit(Form(), 3);
+    diet->setFocus();
+    Type(diet, Qt::Key_7, "7");
+    QApplication::processEvents();
+    EXPECT_EQ(closer.Count(), 1);
+    EXPECT_TRUE(diet->hasFocus());
+
+    // Leaving the edit while it holds the rejected character reports it once
+    // more and brings the focus back, without a loop of messages.
+    Edit(Form(), 4)->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(closer.Count(), 2);
+    EXPECT_EQ(closer.Texts().last(), "Value out of range");
+    EXPECT_TRUE(diet->hasFocus());
+}
+
+TEST_F(MainWindowTest, ResizeLaysOutTheChartArea) {
+    Form().show();
+    Form().resize(1024, 700);
+    QApplication::processEvents();
+    const auto* area = Find<QFrame>(Form(), "Panel4");
+    ASSERT_EQ(area->size(), QSize(1024 - 235, 700 - 42));
+    EXPECT_EQ(Pie(Form())->geometry(), QRect(225, 67, 525, 525));
+    EXPECT_EQ(Find<QFrame>(Form(), "Panel6")->geometry(), QRect(8, 658 - 183 - 7, 185, 183));
+    Form().SetScreenWidth(800);
+    EXPECT_EQ(Pie(Form())->size(), QSize(400, 400));
+    // Narrower: the pie follows the width, the legend stays at the bottom.
+    Form().resize(500, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(Pie(Form())->width(), 80);
+    EXPECT_EQ(Find<QFrame>(Form(), "Panel6")->y(), 558 - 183 - 7);
+}
+
+TEST_F(MainWindowTest, LegendColoursFollowTheDisplayDepth) {
+    const auto centre = [this](const char* name) {
+        auto* shape = Find<TShape>(Form(), name);
+        QImage image(shape->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        shape->render(&image);
+        // The centre and a corner: a filling pen covers both.
+        EXPECT_EQ(image.pixelColor(1, 1), image.pixelColor(10, 10)) << name;
+        return image.pixelColor(10, 10);
+    };
+    EXPECT_EQ(centre("Shape1"), QColor(100, 169, 50));
+    EXPECT_EQ(centre("Shape4"), QColor(117, 219, 249));
+    EXPECT_EQ(centre("Shape5"), QColor(255, 255, 0));
+
+    Form().SetDisplayDepth(8);
+    EXPECT_EQ(centre("Shape1"), QColor(0, 128, 0));
+    EXPECT_EQ(centre("Shape2"), QColor(0, 0, 255));
+    EXPECT_EQ(centre("Shape3"), QColor(255, 0, 0));
+    EXPECT_EQ(centre("Shape4"), QColor(0, 128, 255));
+    EXPECT_EQ(centre("Shape5"), QColor(255, 255, 0));
+}
+
+} // namespace
