@@ -110,6 +110,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     client_->setObjectName(QStringLiteral("Form1Client"));
     setCentralWidget(client_);
     resize(kDesignWidth, kDesignHeight);
+    // The window's layout sizes the client area only when it is shown; until
+    // then the panels are placed in the designed client area.
+    client_->resize(kDesignWidth, kDesignHeight);
 
     CreateToolbar();
     CreateScoreColumn();
@@ -183,6 +186,7 @@ void TForm1::CreateSelectors(QFrame* panel5) {
 
 void TForm1::CreateScoreColumn() {
     panel2_ = MakePanel(client_, QStringLiteral("Panel2"), QFrame::Raised);
+    panel2_->resize(kScoreColumnDesignWidth, kDesignHeight - kToolbarHeight);
     const auto& rows = FactorRows::Rows();
     for (int row = 0; row < FactorRows::kRowCount; ++row) {
         const FactorRows::Row& factor = rows[row];
@@ -320,6 +324,8 @@ void TForm1::FormCreate() {
     }
     CheckScoreEdit(edits_[9], FactorRows::Rows()[9].maximum, 10);
 
+    // The first layout, in the designed chart area; widening the score
+    // column right after resizes the chart area, which lays it out again.
     ApplyChartLayout(true);
     panel2_->resize(kScoreColumnWidth, panel2_->height());
     AlignPanels();
@@ -354,7 +360,7 @@ void TForm1::AlignPanels() {
     // and the chart area takes the rest.
     const int width = client_->width();
     const int height = client_->height();
-    const int columnWidth = panel2_->width() > 0 ? panel2_->width() : kScoreColumnDesignWidth;
+    const int columnWidth = panel2_->width();
     panel3_->setGeometry(0, 0, width, kToolbarHeight);
     panel5_->setGeometry(width - 1 - kSelectorPanelWidth, 1, kSelectorPanelWidth,
                          kToolbarHeight - 2);
