@@ -1,9 +1,8 @@
 // The main window's pure rules: chart-area layout, chart items, score checks
-// and spin steps, legend colours and the error box text.
+// and spin steps, and the error box text.
 
 #include "mainwindow/ChartLayout.h"
 #include "mainwindow/CommandGuard.h"
-#include "mainwindow/Legend.h"
 #include "mainwindow/PieItems.h"
 #include "mainwindow/ScoreRules.h"
 
@@ -88,14 +87,6 @@ TEST(PieItemsTest, ItemsAreInLegendColourOrderWithChanceRaised) {
     EXPECT_EQ(PieItems::Items({0.16, 1, 1, 1, 1}).front(), "0.50 0%");
 }
 
-TEST(PieItemsTest, ChartNeedsSevenFactorsAndBothSelections) {
-    EXPECT_TRUE(PieItems::ChartMayShow(3, 1, 1));
-    EXPECT_TRUE(PieItems::ChartMayShow(0, 3, 2));
-    EXPECT_FALSE(PieItems::ChartMayShow(4, 1, 1));
-    EXPECT_FALSE(PieItems::ChartMayShow(0, 0, 1));
-    EXPECT_FALSE(PieItems::ChartMayShow(0, 1, 0));
-}
-
 TEST(ScoreRulesTest, CheckJudgesAgainstTheRowMaximum) {
     using ScoreRules::Verdict;
     EXPECT_EQ(ScoreRules::Check(" ", 3), Verdict::Blank);
@@ -130,24 +121,6 @@ TEST(ScoreRulesTest, ArrowsRunThroughBlankZeroToMaximum) {
     EXPECT_EQ(ScoreRules::StepDown("0"), " ");
     EXPECT_EQ(ScoreRules::StepDown(" "), " ");
     EXPECT_EQ(ScoreRules::StepDown("x"), " ");
-}
-
-TEST(LegendTest, SquaresFollowTheDisplayDepth) {
-    const auto high = Legend::Squares(16);
-    EXPECT_EQ(high[0].pen, QColor(100, 169, 50));
-    EXPECT_EQ(high[3].pen, QColor(117, 219, 249));
-    EXPECT_EQ(high[0].penWidth, 12);
-    EXPECT_EQ(high[4], (Legend::Square{QColor(255, 255, 0), QColor(255, 255, 0), 1}));
-
-    const auto low = Legend::Squares(8);
-    const std::array<QColor, 5> plain = {QColor(0, 128, 0), QColor(0, 0, 255), QColor(255, 0, 0),
-                                         QColor(0, 128, 255), QColor(255, 255, 0)};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(low[i].brush, plain[i]);
-        EXPECT_EQ(low[i].pen, plain[i]);
-    }
-    EXPECT_EQ(low[3].penWidth, 0);
-    EXPECT_EQ(Legend::Squares(15)[0].penWidth, 1);
 }
 
 TEST(CommandGuardTest, ErrorTextEndsWithOneFullStop) {
