@@ -1,9 +1,37 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test of Dentiplot (headless).
+# Sets up, builds and runs every test of Dentiplot (headless), in three
+# stages, stopping at the first that fails:
+#   1. the "ci" preset: the ordinary build, warnings as errors, all tests;
+#   2. the "asan" preset: everything built with AddressSanitizer and
+#      UndefinedBehaviorSanitizer, all tests again; any report fails the test;
+#   3. the "fuzz" preset: the libFuzzer targets, each fuzzed for a short,
+#      bounded time from its seed corpus.
+# DENTIPLOT_PRESET=<preset> runs only that preset's stage (e.g. "ci" or "dev").
+# The exit status is non-zero when any build or test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-preset="${DENTIPLOT_PRESET:-ci}"
-scripts/build.sh "$preset"
 export QT_QPA_PLATFORM=offscreen
-ctest --preset "$preset" -j "$(nproc)"
+jobs="$(nproc)"
+
+stage() {
+    local preset="$1"
+    local started=$SECONDS
+    echo "==== ${preset}: configure and build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
+    echo "==== ${preset}: test"
+    ctest --preset "$preset" -j "$jobs"
+    echo "==== ${preset}: done in $((SECONDS - started)) s"
+}
+
+if [ -n "${DENTIPLOT_PRESET:-}" ]; then
+    stage "$DENTIPLOT_PRESET"
+    exit 0
+fi
+
+stage ci
+stage asan
+# The fuzz targets run one after the other: each uses a whole core, and the
+# bounded runs are short.
+stage fuzz
