@@ -25,7 +25,7 @@ bool Run(QWidget* parent, const std::function<void()>& command) {
     while (QApplication::overrideCursor() != nullptr) {
         QApplication::restoreOverrideCursor();
     }
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), ErrorText(failure));
+    QMessageBox::critical(parent, QApplication::applicationName(), ErrorText(failure));
     return false;
 }
 

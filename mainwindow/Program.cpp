@@ -16,9 +16,9 @@
 TDentiplotProgram::TDentiplotProgram(std::unique_ptr<Printing::PrintService> printService)
     : printService_(printService ? std::move(printService)
                                  : std::make_unique<Printing::DefaultPrinterService>()) {
-    // The standard error box is titled with this name.
+    // The standard error box is titled with this name. No display name is
+    // set: the platform would append it to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Dentiplot"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Dentiplot"));
     QApplication::setWindowIcon(ProgramIcon());
     splash_ = std::make_unique<TSplashForm>();
     splash_->ShowAndPaint();
