@@ -1,0 +1,88 @@
+#!/usr/bin/env python3
+"""Prints one table of every benchmark figure beside its baseline and the ratio.
+
+Reads the Google Benchmark JSON files that scripts/bench.sh writes, one per
+benchmark program, and pairs each figure with the baseline measured in the
+same run of the same program.
+
+    summarize.py <folder with *.json>
+"""
+
+import json
+import pathlib
+import sys
+
+# (program, figure, baseline, what is compared, value to read)
+#   value: "cpu" / "real" per iteration (optionally "/N": per one of N items),
+#   or the name of a counter in ms or us.
+PAIRS = [
+    ("bench_model", "EnterScoreWithRecomputation", "ComputeSectorsOnce",
+     "score entry with recomputation vs the bare computation", "cpu"),
+    ("bench_model", "ComputeSectorsOnce", "BaselineScoreSum",
+     "sector computation vs summing the ten scores", "cpu"),
+    ("bench_model", "ExhaustiveSweep", "ComputeSectorsOnce",
+     "exhaustive sweep, per score set vs one computation", "cpu/5308416"),
+    ("bench_piechart", "BM_LoadAndPaintPie", "BM_OneEllipse",
+     "load 5 lines + paint a 525 px pie vs one ellipse", "cpu"),
+    ("mainwindow_change_bench", "BM_ScoreChangeToRepaint", "BM_RepaintOnly",
+     "score change to chart repainted vs the repaint alone (median)", "median_us"),
+    ("mainwindow_startup_bench", "BM_StartupDentiplot", "BM_StartupBareMainWindow",
+     "start-up to first paint vs a bare main window (median)", "median_ms"),
+    ("bench_printing", "ReportAndAdvice", "OneLineJob",
+     "report (200 comment lines) + advice vs a one-line job", "real"),
+]
+
+UNIT_TO_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+
+def figure_ns(run, value):
+    kind, _, per = value.partition("/")
+    if kind in ("cpu", "real"):
+        ns = run[kind + "_time"] * UNIT_TO_NS[run.get("time_unit", "ns")]
+        return ns / int(per) if per else ns
+    if value in run:
+        scale = 1e6 if value.endswith("_ms") else 1e3
+        return run[value] * scale
+    return run["real_time"] * UNIT_TO_NS[run.get("time_unit", "ns")]
+
+
+def readable(ns):
+    for unit, size in (("s", 1e9), ("ms", 1e6), ("us", 1e3)):
+        if ns >= size:
+            return f"{ns / size:.3g} {unit}"
+    return f"{ns:.3g} ns"
+
+
+def load(folder):
+    runs = {}
+    for path in sorted(pathlib.Path(folder).glob("*.json")):
+        try:
+            data = json.loads(path.read_text())
+        except (OSError, ValueError):
+            continue
+        for run in data.get("benchmarks", []):
+            if run.get("run_type", "iteration") == "iteration":
+                runs.setdefault((path.stem, run["name"].split("/")[0]), run)
+        runs.setdefault(("context", path.stem), data.get("context", {}))
+    return runs
+
+
+def main():
+    runs = load(sys.argv[1] if len(sys.argv) > 1 else ".")
+    print("| what | figure | baseline | ratio |")
+    print("|---|---|---|---|")
+    for program, figure, baseline, what, value in PAIRS:
+        a = runs.get((program, figure))
+        b = runs.get((program, baseline))
+        if a is None or b is None:
+            print(f"| {what} | not measured | | |")
+            continue
+        # "/N" divides the figure only: the baseline is one item already.
+        fa, fb = figure_ns(a, value), figure_ns(b, value.partition("/")[0])
+        ratio = fa / fb if fb > 0 else float("nan")
+        print(f"| {what} | {readable(fa)} | {readable(fb)} | {ratio:.2f} |")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
