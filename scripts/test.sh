@@ -32,6 +32,6 @@ fi
 
 stage ci
 stage asan
-# The fuzz targets run one after the other: each uses a whole core, and the
-# bounded runs are short.
+# Each fuzz target keeps one core busy for its bounded time; they run side
+# by side.
 stage fuzz

@@ -6,7 +6,8 @@
 #
 # build-dir defaults to build/ci and must have been built (the generated moc
 # and resource headers are needed); folders (e.g. piechart tests/piechart)
-# narrow the run. Every finding is written to <build-dir>/tidy/findings.txt.
+# narrow the run; TIDY_JOBS sets how many files are checked at once (default:
+# one per core). Every finding is written to <build-dir>/tidy/findings.txt.
 # Exit status: 0 without findings, 1 with findings, 2 when clang-tidy could
 # not analyse a file.
 set -euo pipefail
@@ -46,7 +47,7 @@ mkdir -p "$out"
 echo "tidy: checking ${#files[@]} files with $("$tidy" --version | grep -o 'version [0-9.]*')"
 status=0
 printf '%s\n' "${files[@]}" |
-    xargs -P "$(nproc)" -n 1 "$tidy" -p "$build" --quiet >"$out/raw.txt" 2>"$out/errors.txt" ||
+    xargs -P "${TIDY_JOBS:-$(nproc)}" -n 1 "$tidy" -p "$build" --quiet >"$out/raw.txt" 2>"$out/errors.txt" ||
     status=$?
 
 # A header's finding is reported once per file that includes it: keep one.

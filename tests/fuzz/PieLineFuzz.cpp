@@ -12,7 +12,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <cerrno>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -77,7 +76,6 @@ void CheckNumber(std::string_view text) {
     }
     const char* first = copy.c_str() + begin;
     char* end = nullptr;
-    errno = 0;
     const double reference = std::strtod(first, &end);
     const bool consumed = end != first && end == copy.c_str() + copy.size();
     if (value && consumed) {
@@ -86,8 +84,8 @@ void CheckNumber(std::string_view text) {
     } else if (value) {
         // Only a mantissa without any digit (".", "-.e5") is read here as
         // zero while strtod refuses it.
-        const std::string_view mantissa = std::string_view(copy).substr(begin).substr(
-            0, std::string_view(copy).substr(begin).find_first_of("eE"));
+        const std::string_view number = std::string_view(copy).substr(begin);
+        const std::string_view mantissa = number.substr(0, number.find_first_of("eE"));
         Require(*value == 0.0 && mantissa.find_first_of("0123456789") == std::string_view::npos,
                 "accepted a number text that strtod refuses");
     } else if (consumed) {
