@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <array>
@@ -222,10 +223,18 @@ protected:
                                 : Keystroke{Qt::Key_Delete, QStringLiteral("\x7f")};
         case 9: { // Ctrl with a letter: editing shortcuts and control characters
             const int letter = Pick(26);
-            return {Qt::Key_A + letter, QString(QChar(1 + letter)), Qt::ControlModifier};
+            const Keystroke stroke{Qt::Key_A + letter, QString(QChar(1 + letter)),
+                                   Qt::ControlModifier};
+            // Toolbar commands on the keyboard are left to their own tests;
+            // this stream stays inside the edits.
+            return BoundToCommand(stroke) ? Keystroke{Qt::Key_Left, {}} : stroke;
         }
-        case 10: // Enter, Escape, cursor keys, Home, End
-            switch (Pick(5)) {
+        case 10: // Enter, Escape, arrow keys, Home, End
+            switch (Pick(7)) {
+            case 5:
+                return {Qt::Key_Up, {}};
+            case 6:
+                return {Qt::Key_Down, {}};
             case 0:
                 return {Qt::Key_Return, QStringLiteral("\r")};
             case 1:
@@ -244,9 +253,19 @@ protected:
         }
     }
 
+    bool BoundToCommand(const Keystroke& stroke) const {
+        const QKeySequence sequence(QKeyCombination(stroke.modifiers, Qt::Key(stroke.key)));
+        for (const QShortcut* shortcut : form_->findChildren<QShortcut*>()) {
+            if (shortcut->keys().contains(sequence)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // Types one key into the score edit that has the focus (focusing one
-    // first when the focus is elsewhere). A text change must be answered by
-    // exactly the message its judgement calls for.
+    // first when the focus is elsewhere). A new text that is rejected must be
+    // answered by its message; one that is accepted by no message at all.
     void TypeKey() {
         Reactivate();
         QLineEdit* edit = FocusedEdit();
@@ -387,7 +406,7 @@ protected:
             QKeyEvent erase(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
             QApplication::sendEvent(dialog.SRichEdit1, &erase);
             for (int line = Pick(4); line > 0; --line) {
-                comment += RandomText(120) + QLatin1Char('\n');
+                comment += RandomText(60) + QLatin1Char('\n');
             }
             comment += RandomText(30);
             TypeText(dialog.SRichEdit1, comment);
