@@ -3,6 +3,8 @@
 #include "piechart/PieLine.h"
 #include "piechart/Wedge.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -22,9 +24,23 @@ const PiePalette kInitialColours{QColor(255, 224, 224), QColor(255, 255, 224),
                                  QColor(224, 255, 224), QColor(224, 255, 255),
                                  QColor(224, 224, 255), QColor(255, 224, 255)};
 
+// Assistive technology sees the control as a chart; its name and description
+// are the widget's accessible name and description, set by the owner.
+QAccessibleInterface* ChartAccessible(const QString& /*className*/, QObject* object) {
+    if (auto* pie = qobject_cast<TPieFlytt*>(object)) {
+        return new QAccessibleWidget(pie, QAccessible::Chart);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 TPieFlytt::TPieFlytt(QWidget* parent) : QWidget(parent), colours_(kInitialColours) {
+    static const bool chartRoleInstalled = [] {
+        QAccessible::installFactory(ChartAccessible);
+        return true;
+    }();
+    Q_UNUSED(chartRoleInstalled);
     resize(65, 65);
 }
 
@@ -118,10 +134,29 @@ void TPieFlytt::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black));
+    // Smooth edges at every device-pixel ratio. The half-pixel shift puts the
+    // one-pixel outline on whole pixels right of and below its points, where
+    // an unsmoothed outline falls, so straight radii stay crisp. Outlines go
+    // on after all fills, so no fill half covers a neighbour's smoothed edge.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.save();
+    painter.translate(0.5, 0.5);
+    painter.setPen(Qt::NoPen);
     for (const PieSector& sector : geometry.sectors) {
         painter.setBrush(sector.brush);
         DrawWedge(painter, sector.boxTopLeft, sector.boxBottomRight, sector.start, sector.end);
+    }
+    painter.setPen(QPen(Qt::black));
+    painter.setBrush(Qt::NoBrush);
+    for (const PieSector& sector : geometry.sectors) {
+        DrawWedge(painter, sector.boxTopLeft, sector.boxBottomRight, sector.start, sector.end);
+    }
+    painter.restore();
+    // Smoothed radii leave the pixel where they meet a shade short of black;
+    // each apex pixel is inked in full, as an unsmoothed outline has it.
+    for (const PieSector& sector : geometry.sectors) {
+        const QPoint apex = QRect(sector.boxTopLeft, sector.boxBottomRight).normalized().center();
+        painter.fillRect(QRectF(apex, QSizeF(1, 1)), Qt::black);
     }
     painter.setFont(font());
     painter.setPen(QPen(Qt::black));
