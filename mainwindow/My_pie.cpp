@@ -4,6 +4,7 @@
 #include "advice/Advicedl.h"
 #include "mainwindow/ChartLayout.h"
 #include "mainwindow/CommandGuard.h"
+#include "mainwindow/CommandShortcut.h"
 #include "mainwindow/FactorRows.h"
 #include "mainwindow/Legend.h"
 #include "mainwindow/PieItems.h"
@@ -25,6 +26,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -68,12 +70,15 @@ QToolButton* MakeToolButton(QWidget* parent, const QString& name, int left, cons
     button->setIcon(ToolbarGlyph(glyph));
     button->setIconSize(QSize(24, 24));
     button->setToolTip(tip);
+    // Read aloud as one line: the advice button's two-line hint included.
+    button->setAccessibleName(QString(tip).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     return button;
 }
 
-QComboBox* MakeSelector(QWidget* parent, const QString& name, int left) {
+QComboBox* MakeSelector(QWidget* parent, const QString& name, int left, const QString& caption) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
+    combo->setAccessibleName(caption);
     // A drop-down box: a text that is none of the items means no selection.
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -135,14 +140,14 @@ void TForm1::CreateToolbar() {
         });
         return button;
     };
-    add(QStringLiteral("SpeedButton1"), 7, QStringLiteral("Exit"), Glyph::Exit,
-        &TForm1::SpeedButton1Click);
-    add(QStringLiteral("SpeedButton4"), 40, QStringLiteral("New"), Glyph::New,
-        &TForm1::SpeedButton4Click);
+    QToolButton* exitButton = add(QStringLiteral("SpeedButton1"), 7, QStringLiteral("Exit"),
+                                  Glyph::Exit, &TForm1::SpeedButton1Click);
+    QToolButton* newButton = add(QStringLiteral("SpeedButton4"), 40, QStringLiteral("New"),
+                                 Glyph::New, &TForm1::SpeedButton4Click);
     add(QStringLiteral("SpeedButton2"), 73, QStringLiteral("About"), Glyph::About,
         &TForm1::SpeedButton2Click);
-    add(QStringLiteral("SpeedButton3"), 106, QStringLiteral("Help"), Glyph::Help,
-        &TForm1::SpeedButton3Click);
+    QToolButton* helpButton = add(QStringLiteral("SpeedButton3"), 106, QStringLiteral("Help"),
+                                  Glyph::Help, &TForm1::SpeedButton3Click);
     add(QStringLiteral("SpeedButton8"), 139, QStringLiteral("Notes"), Glyph::Notes,
         &TForm1::SpeedButton8Click);
     adviceButton_ = add(QStringLiteral("SpeedButton5"), 172,
@@ -151,6 +156,12 @@ void TForm1::CreateToolbar() {
     printButton_ = add(QStringLiteral("SpeedButton7"), 205, QStringLiteral("Print"), Glyph::Print,
                        &TForm1::SpeedButton7Click);
     printButton_->setEnabled(false);
+
+    // The buttons never take the focus; these keys reach their commands.
+    new TCommandShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), exitButton, this);
+    new TCommandShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), newButton, this);
+    new TCommandShortcut(QKeySequence(Qt::Key_F1), helpButton, this);
+    new TCommandShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), printButton_, this);
 
     panel5_ = MakePanel(panel3_, QStringLiteral("Panel5"), QFrame::Plain);
     CreateSelectors(panel5_);
@@ -166,7 +177,9 @@ void TForm1::CreateSelectors(QFrame* panel5) {
                QStringLiteral("Dentiplot to continuously express somewhat higher"),
                QStringLiteral("or lower \"Chance\" than the standard set, without"),
                QStringLiteral("changing the relative impact of factors.")}));
-    countryArea_ = MakeSelector(panel5, QStringLiteral("ComboBox2"), 122);
+    countryArea_ =
+        MakeSelector(panel5, QStringLiteral("ComboBox2"), 122, QStringLiteral("Country/Area"));
+    countryLabel->setBuddy(countryArea_);
 
     QLabel* groupLabel =
         MakeLabel(panel5, QStringLiteral("GroupLabel"), QStringLiteral("Group"), font);
@@ -176,7 +189,8 @@ void TForm1::CreateSelectors(QFrame* panel5) {
                QStringLiteral("a \"group\" with higher or lower caries"), QStringLiteral("risk."),
                QStringLiteral("Example: Elderly patients with"),
                QStringLiteral("exposed root surfaces have higher risk.")}));
-    group_ = MakeSelector(panel5, QStringLiteral("ComboBox1"), 318);
+    group_ = MakeSelector(panel5, QStringLiteral("ComboBox1"), 318, QStringLiteral("Group"));
+    groupLabel->setBuddy(group_);
 
     connect(countryArea_, &QComboBox::currentTextChanged, this,
             [this] { CommandGuard::Run(this, [this] { ComboBox2Change(); }); });
@@ -203,6 +217,9 @@ void TForm1::CreateScoreColumn() {
         edit->setObjectName(QStringLiteral("MaskEdit") + number);
         edit->setFont(SansFont(24));
         edit->setGeometry(129, factor.top, 28, 37);
+        edit->setAccessibleName(factor.label);
+        edit->setAccessibleDescription(factor.range + QLatin1Char('\n') + factor.rangeTip);
+        label->setBuddy(edit);
         edits_[row] = edit;
         // "Caries experience" is set with its arrows only; "Clin. judgement"
         // starts at the normal setting, entered into the model at creation.
@@ -214,6 +231,7 @@ void TForm1::CreateScoreColumn() {
         auto* spin = new TSpinButton(panel2_);
         spin->setObjectName(QStringLiteral("SpinButton") + number);
         spin->setGeometry(155, factor.top, 25, 37);
+        spin->SetFactorName(factor.label);
         spins_[row] = spin;
 
         QLabel* range =
@@ -222,6 +240,19 @@ void TForm1::CreateScoreColumn() {
         range->setToolTip(factor.rangeTip);
         ConnectRow(row);
     }
+    OrderKeyboardFocus();
+}
+
+void TForm1::OrderKeyboardFocus() {
+    // Tab runs down the score column, then to the two selectors. The first
+    // row is read-only but keeps its place: its arrow keys set it.
+    for (int row = 1; row < FactorRows::kRowCount; ++row) {
+        setTabOrder(edits_[row - 1], edits_[row]);
+    }
+    setTabOrder(edits_[FactorRows::kRowCount - 1], countryArea_);
+    setTabOrder(countryArea_, group_);
+    // The window opens ready for typing in the first row that takes digits.
+    edits_[1]->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::ConnectRow(int row) {
@@ -243,6 +274,9 @@ void TForm1::ConnectRow(int row) {
     connect(spins_[row], &TSpinButton::upClick, this,
             [this, edit, maximum] { StepScoreUp(edit, maximum); });
     connect(spins_[row], &TSpinButton::downClick, this, [this, edit] { StepScoreDown(edit); });
+    // The arrow keys in the edit step it as its spin arrows do.
+    connect(edit, &TScoreEdit::upKey, this, [this, edit, maximum] { StepScoreUp(edit, maximum); });
+    connect(edit, &TScoreEdit::downKey, this, [this, edit] { StepScoreDown(edit); });
 }
 
 void TForm1::CreateChartArea() {
@@ -250,6 +284,7 @@ void TForm1::CreateChartArea() {
 
     pie_ = new TPieFlytt(panel4_);
     pie_->setObjectName(QStringLiteral("PieFlytt1"));
+    pie_->setAccessibleName(QStringLiteral("Caries risk chart"));
     pie_->setFont(SansFont(20));
     pie_->SetColour1(QColor(100, 169, 50));
     pie_->SetColour2(QColor(255, 255, 0));
@@ -271,9 +306,11 @@ void TForm1::CreateChartArea() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setGeometry(0, 2 + 21 * line, 186, 21);
     }
+    panel7_->setAccessibleName(placeholder.join(QLatin1Char(' ')));
 
     auto* panel12 = MakePanel(panel4_, QStringLiteral("Panel12"), QFrame::Plain);
     panel12->setGeometry(8, 8, 173, 131);
+    panel12->setAccessibleName(QStringLiteral("Patient identification"));
     panel12->setToolTip(Lines(
         {QStringLiteral("For input of text, press"), QStringLiteral("the button 'Notes' sbove.")}));
     const std::array<int, 4> tops = {10, 42, 75, 107};
@@ -290,11 +327,14 @@ void TForm1::CreateChartArea() {
 void TForm1::CreateLegend(QWidget* chartArea) {
     panel6_ = MakePanel(chartArea, QStringLiteral("Panel6"), QFrame::Sunken);
     panel6_->setGeometry(8, 0, 185, 183);
+    panel6_->setAccessibleName(QStringLiteral("Legend"));
     const auto& rows = Legend::Rows();
     for (int i = 0; i < Legend::kRowCount; ++i) {
         QFrame* row = MakePanel(panel6_, rows[i].panelName, QFrame::Plain);
         row->setGeometry(2, 2 + 36 * i, 181, 35);
         row->setToolTip(rows[i].tip);
+        row->setAccessibleName(rows[i].caption);
+        row->setAccessibleDescription(rows[i].tip);
         shapes_[i] = new TShape(row);
         shapes_[i]->setObjectName(rows[i].shapeName);
         shapes_[i]->setGeometry(6, 7, 21, 21);
@@ -423,7 +463,12 @@ void TForm1::PaintPie(std::uint8_t missing) {
         const PieItems::Shares shares{
             InmBearb::ChancePercent(), InmBearb::DietPercent(), InmBearb::BacteriaPercent(),
             InmBearb::SusceptibilityPercent(), InmBearb::CircumstancesPercent()};
-        pie_->LoadItems(PieItems::Items(shares));
+        const QStringList items = PieItems::Items(shares);
+        pie_->LoadItems(items);
+        pie_->setAccessibleDescription(PieItems::Description(items));
+    } else {
+        // The data stay for the next showing, but a hidden chart tells nothing.
+        pie_->setAccessibleDescription(QString());
     }
 }
 

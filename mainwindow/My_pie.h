@@ -106,6 +106,7 @@ private:
     void CreateChartArea();
     void CreateLegend(QWidget* chartArea);
     void ConnectRow(int row);
+    void OrderKeyboardFocus();
     void AlignPanels();
     void ApplyChartLayout(bool firstTime);
     void ColourLegend();

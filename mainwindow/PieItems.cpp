@@ -2,6 +2,9 @@
 
 #include "model/Numeric.h"
 
+#include <algorithm>
+#include <array>
+
 namespace PieItems {
 
 namespace {
@@ -20,6 +23,20 @@ QStringList Items(const Shares& shares) {
         shares.chance < kSmallestShownChance ? kSmallestShownChance : shares.chance;
     return {ItemText(chance), ItemText(shares.circumstances), ItemText(shares.susceptibility),
             ItemText(shares.bacteria), ItemText(shares.diet)};
+}
+
+QString Description(const QStringList& items) {
+    static const std::array<QString, 5> kSectorNames = {
+        QStringLiteral("Actual chance to avoid new cavities"), QStringLiteral("Circumstances"),
+        QStringLiteral("Susceptibility"), QStringLiteral("Bacteria"), QStringLiteral("Diet")};
+    QStringList parts;
+    const qsizetype count = std::min<qsizetype>(items.size(), kSectorNames.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        // The shown percentage is the part after the sector size.
+        const QString shown = items[i].section(QLatin1Char(' '), 1);
+        parts << kSectorNames[static_cast<std::size_t>(i)] + QLatin1Char(' ') + shown;
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 bool ChartMayShow(std::uint8_t missing, std::uint8_t countryArea, std::uint8_t group) {

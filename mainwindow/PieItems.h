@@ -28,6 +28,12 @@ QString ItemText(double value);
 // the chart's colour slots match the legend.
 QStringList Items(const Shares& shares);
 
+// What the chart shows, in words, for assistive technology: each sector's
+// name with the percentage written in it, in drawing order, e.g. "Actual
+// chance to avoid new cavities 21%, Circumstances 11%, ...". `items` are the
+// lines Items() made.
+QString Description(const QStringList& items);
+
 // A chart needs at least seven entered factors and both selections made.
 bool ChartMayShow(std::uint8_t missing, std::uint8_t countryArea, std::uint8_t group);
 

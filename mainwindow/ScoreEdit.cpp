@@ -30,6 +30,15 @@ void TScoreEdit::Replace(const QString& text) {
 }
 
 void TScoreEdit::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+    if (held == Qt::NoModifier && event->key() == Qt::Key_Up) {
+        emit upKey();
+        return;
+    }
+    if (held == Qt::NoModifier && event->key() == Qt::Key_Down) {
+        emit downKey();
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         const QString pasted = QApplication::clipboard()->text();
         if (!pasted.isEmpty() && Accepts(pasted.front())) {
@@ -47,6 +56,12 @@ void TScoreEdit::keyPressEvent(QKeyEvent* event) {
         event->matches(QKeySequence::DeleteStartOfWord) ||
         event->matches(QKeySequence::DeleteEndOfLine) ||
         event->matches(QKeySequence::DeleteCompleteLine)) {
+        return;
+    }
+    // A character that comes with Ctrl (or Ctrl and Shift) belongs to a
+    // shortcut, not to the score, whatever text the platform attaches.
+    if (held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        QLineEdit::keyPressEvent(event);
         return;
     }
     const QString typed = event->text();

@@ -24,6 +24,12 @@ TSpinButton::TSpinButton(QWidget* parent)
     connect(down_, &QToolButton::clicked, this, &TSpinButton::downClick);
 }
 
+void TSpinButton::SetFactorName(const QString& factor) {
+    setAccessibleName(factor + QStringLiteral(" up/down"));
+    up_->setAccessibleName(factor + QStringLiteral(" up"));
+    down_->setAccessibleName(factor + QStringLiteral(" down"));
+}
+
 void TSpinButton::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int upperHeight = height() / 2;

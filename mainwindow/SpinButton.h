@@ -16,6 +16,10 @@ public:
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }
 
+    // Names the pair and each arrow after the factor they step, for
+    // assistive technology: "<factor> up/down", "<factor> up", "<factor> down".
+    void SetFactorName(const QString& factor);
+
 signals:
     void upClick();
     void downClick();

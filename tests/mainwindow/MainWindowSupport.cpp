@@ -3,13 +3,32 @@
 #include "mainwindow/SpinButton.h"
 #include "model/InmBearb.h"
 #include "piechart/Pieflytt.h"
+#include "printing/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QToolButton>
+#include <stdexcept>
 
 namespace MainWindowSupport {
+
+QSize FakePrintService::PrintableSize() {
+    FailWhenMissing();
+    return QSize(4800, 6888);
+}
+
+std::unique_ptr<Printing::PageCanvas> FakePrintService::OpenJob() {
+    FailWhenMissing();
+    ++*jobs_;
+    return std::make_unique<Printing::RecordingCanvas>();
+}
+
+void FakePrintService::FailWhenMissing() const {
+    if (missing_) {
+        throw std::runtime_error("There is no default printer currently selected");
+    }
+}
 
 void ResetModel() {
     for (std::uint8_t factor = 1; factor <= 10; ++factor) {

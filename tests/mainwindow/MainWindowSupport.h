@@ -4,6 +4,7 @@
 // controls by name, typing into an edit and entering a score set.
 
 #include "mainwindow/My_pie.h"
+#include "printing/PrintService.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -14,6 +15,20 @@ class TPieFlytt;
 class TSpinButton;
 
 namespace MainWindowSupport {
+
+// Print jobs go nowhere and are only counted; a test may make the printer
+// missing, so that asking for it fails as without a default printer.
+class FakePrintService : public Printing::PrintService {
+public:
+    FakePrintService(int* jobs, bool missing) : jobs_(jobs), missing_(missing) {}
+    QSize PrintableSize() override;
+    std::unique_ptr<Printing::PageCanvas> OpenJob() override;
+
+private:
+    void FailWhenMissing() const;
+    int* jobs_;
+    bool missing_;
+};
 
 // The risk model lives for the whole process; each test starts it as the
 // program does: nothing entered, both selections "Standard set".

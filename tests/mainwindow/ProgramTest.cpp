@@ -8,9 +8,7 @@
 #include "mainwindow/My_pie.h"
 #include "model/InmBearb.h"
 #include "notes/InputId.h"
-#include "printing/PrintService.h"
 #include "printing/Printval.h"
-#include "printing/RecordingCanvas.h"
 #include "tests/mainwindow/MainWindowSupport.h"
 #include "tests/support/ModalCloser.h"
 #include "windows/Splash.h"
@@ -22,35 +20,10 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
-#include <stdexcept>
 
 using namespace MainWindowSupport;
 
 namespace {
-
-// Print jobs go nowhere; a test may make the printer missing.
-class FakePrintService : public Printing::PrintService {
-public:
-    explicit FakePrintService(int* jobs, bool missing) : jobs_(jobs), missing_(missing) {}
-    QSize PrintableSize() override {
-        FailWhenMissing();
-        return QSize(4800, 6888);
-    }
-    std::unique_ptr<Printing::PageCanvas> OpenJob() override {
-        FailWhenMissing();
-        ++*jobs_;
-        return std::make_unique<Printing::RecordingCanvas>();
-    }
-
-private:
-    void FailWhenMissing() const {
-        if (missing_) {
-            throw std::runtime_error("There is no default printer currently selected");
-        }
-    }
-    int* jobs_;
-    bool missing_;
-};
 
 class ProgramTest : public ::testing::Test {
 protected:
