@@ -11,6 +11,7 @@
 #include "mainwindow/ScoreEdit.h"
 #include "mainwindow/ScoreRules.h"
 #include "mainwindow/Shape.h"
+#include "mainwindow/SpeedButton.h"
 #include "mainwindow/SpinButton.h"
 #include "model/InmBearb.h"
 #include "notes/InputId.h"
@@ -62,7 +63,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
 
 QToolButton* MakeToolButton(QWidget* parent, const QString& name, int left, const QString& tip,
                             Glyph glyph) {
-    auto* button = new QToolButton(parent);
+    auto* button = new TSpeedButton(parent);
     button->setObjectName(name);
     button->setGeometry(left, 5, 32, 32);
     button->setAutoRaise(true);
