@@ -14,8 +14,12 @@ TCommandShortcut::TCommandShortcut(const QKeySequence& key, QAbstractButton* but
 }
 
 bool TCommandShortcut::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == button_ && event->type() == QEvent::EnabledChange) {
-        setEnabled(button_->isEnabled());
+    // Only the button is watched. Events also arrive while it is being
+    // destroyed, when it is no button any more: qobject_cast then says so.
+    if (event->type() == QEvent::EnabledChange) {
+        if (const auto* button = qobject_cast<const QAbstractButton*>(watched)) {
+            setEnabled(button->isEnabled());
+        }
     }
     return QShortcut::eventFilter(watched, event);
 }

@@ -126,7 +126,7 @@ TEST_F(HighDpiTest, ChartEdgesAreSmoothAtDeviceResolution) {
 
     // The edge between Circumstances (yellow) and Susceptibility (light
     // blue) runs up and to the left, neither level nor upright.
-    const PieSector& susceptibility = pie->CurrentGeometry().sectors.at(2);
+    const PieSector susceptibility = pie->CurrentGeometry().sectors.at(2);
     const QPointF centre =
         QRectF(QPointF(susceptibility.boxTopLeft), QPointF(susceptibility.boxBottomRight)).center();
     const double radius = (susceptibility.boxBottomRight.x() - susceptibility.boxTopLeft.x()) / 2.0;
