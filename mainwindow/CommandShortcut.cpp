@@ -10,6 +10,8 @@ TCommandShortcut::TCommandShortcut(const QKeySequence& key, QAbstractButton* but
     setAutoRepeat(false);
     setEnabled(button->isEnabled());
     button->installEventFilter(this);
+    // Assistive technology announces the key with the button.
+    button->setAccessibleDescription(key.toString(QKeySequence::NativeText));
     connect(this, &QShortcut::activated, this, &TCommandShortcut::Activate);
 }
 

@@ -3,7 +3,7 @@
 // A keyboard shortcut for a toolbar command. Pressing it clicks the command's
 // button, so the command runs exactly as from the mouse, and it is switched
 // on and off together with the button: a greyed command cannot be reached
-// from the keyboard either.
+// from the keyboard either. The button's accessible description names the key.
 
 #include <QAbstractButton>
 #include <QPointer>

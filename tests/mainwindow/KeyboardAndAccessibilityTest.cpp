@@ -204,6 +204,7 @@ TEST_F(AccessibilityTest, EveryControlIsNamed) {
     }
     EXPECT_EQ(names, QStringList({"Exit", "New", "About", "Help", "Notes",
                                   "Preliminary interpretation and proposed measures", "Print"}));
+    EXPECT_EQ(Find<QToolButton>(Form(), "SpeedButton7")->accessibleDescription(), "Ctrl+P");
     EXPECT_EQ(Find<QComboBox>(Form(), "ComboBox2")->accessibleName(), "Country/Area");
     EXPECT_EQ(Find<QComboBox>(Form(), "ComboBox1")->accessibleName(), "Group");
 
