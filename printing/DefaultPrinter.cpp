@@ -16,8 +16,22 @@ struct DestFree {
 };
 using DestPtr = std::unique_ptr<cups_dest_t, DestFree>;
 
-// The print system's account of its last failure.
+// The print system's account of its last failure, in words the examiner can
+// act on. Its own texts are kept where they already say what happened (a queue
+// not accepting jobs); the bare transport statuses are put in plain words.
 std::string PrintSystemMessage() {
+    switch (cupsLastError()) {
+    case IPP_STATUS_ERROR_REQUEST_ENTITY:
+    case IPP_STATUS_ERROR_REQUEST_VALUE:
+        // The scheduler answers "request entity too large" when it cannot
+        // store the job at all: its spool folder is full or cannot be written.
+        return "The print system could not store the print job; its spool folder is full or "
+               "cannot be written";
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
+        return "The print system is not available at the moment";
+    default:
+        break;
+    }
     const char* message = cupsLastErrorString();
     if (message == nullptr || *message == '\0') {
         return "The printer refused the print job";

@@ -427,11 +427,10 @@ TEST_F(PrintFaults, UnwritableSpoolFolderIsReported) {
 }
 
 // The scheduler answers a document it cannot store with the bare HTTP status
-// "Request Entity Too Large", and the program shows that phrase as it is: the
-// examiner reads that a one-page report was too large. The message should say
-// that the print system could not take the job. Disabled until the printer
-// back end words this failure itself.
-TEST_F(PrintFaults, DISABLED_UnwritableSpoolFolderIsReportedInPlainWords) {
+// "Request Entity Too Large"; shown as it is, the examiner would read that a
+// one-page report was too large. The message says that the print system could
+// not store the job instead.
+TEST_F(PrintFaults, UnwritableSpoolFolderIsReportedInPlainWords) {
     const QString spool = StateValue(QStringLiteral("CUPS_BASE")) + QStringLiteral("/spool");
     const ImmutableFolder tmp(spool + QStringLiteral("/tmp"));
     const ImmutableFolder folder(spool);
@@ -441,6 +440,8 @@ TEST_F(PrintFaults, DISABLED_UnwritableSpoolFolderIsReportedInPlainWords) {
     Print();
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_FALSE(boxes_[0].text.contains(QStringLiteral("Too Large")));
+    EXPECT_TRUE(boxes_[0].text.contains(QStringLiteral("spool folder")))
+        << boxes_[0].text.toStdString();
 }
 
 // A stopped queue takes the jobs and holds them: nothing failed, so no error
