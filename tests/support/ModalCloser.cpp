@@ -16,8 +16,16 @@ ModalCloser::ModalCloser(std::function<void(QWidget*)> action)
 void ModalCloser::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible()) {
+        waited_ = 0;
         return;
     }
+    // A modal window is acted on once the platform has activated it (its
+    // focus is then in place), or after a grace period on platforms that
+    // never activate windows.
+    if (!modal->isActiveWindow() && ++waited_ < MaxPollsBeforeActivation) {
+        return;
+    }
+    waited_ = 0;
     titles_ << modal->windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         texts_ << box->text();

@@ -26,6 +26,8 @@ public:
 
 private:
     void Poll();
+    static constexpr int MaxPollsBeforeActivation = 100;
+    int waited_ = 0;
     std::function<void(QWidget*)> action_;
     QStringList texts_;
     QStringList titles_;
