@@ -52,39 +52,42 @@ bool HasDeviceDetail(const QImage& image, const QRect& area) {
     return false;
 }
 
+bool VisiblyOff(QRgb got, QRgb want) {
+    constexpr int kVisible = 48;
+    return std::abs(qRed(got) - qRed(want)) > kVisible ||
+           std::abs(qGreen(got) - qGreen(want)) > kVisible ||
+           std::abs(qBlue(got) - qBlue(want)) > kVisible;
+}
+
+// Percentage of the picture's opaque pixels that are visibly off in `image`
+// with the picture's corner at `at`; 100 when none of them is compared.
+double OffShare(const QImage& image, QPoint at, const QImage& picture) {
+    long off = 0;
+    long compared = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb want = picture.pixel(x, y);
+            const QPoint p = at + QPoint(x, y);
+            if (qAlpha(want) == 255 && image.rect().contains(p)) {
+                ++compared;
+                off += VisiblyOff(image.pixel(p), want) ? 1 : 0;
+            }
+        }
+    }
+    return compared > 0 ? 100.0 * static_cast<double>(off) / static_cast<double>(compared) : 100.0;
+}
+
 // How far `image` strays from `picture`, which is drawn at full device
-// resolution: the percentage of the picture's opaque pixels that are visibly
-// off in `image`, at the best placement within `slack` device pixels of
-// `near`. A copy enlarged from ratio 1 is off along every edge; a sharp one
-// hardly anywhere.
+// resolution: the share of visibly wrong pixels at the best placement within
+// `slack` device pixels of `near`. A copy enlarged from ratio 1 is off along
+// every edge; a sharp one hardly anywhere.
 double Stray(const QImage& image, QPoint near, const QImage& picture, int slack) {
     const QImage target = image.convertToFormat(QImage::Format_ARGB32);
     const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
-    const auto off = [](QRgb got, QRgb want) {
-        constexpr int kVisible = 48;
-        return std::abs(qRed(got) - qRed(want)) > kVisible ||
-               std::abs(qGreen(got) - qGreen(want)) > kVisible ||
-               std::abs(qBlue(got) - qBlue(want)) > kVisible;
-    };
     double best = 100.0;
     for (int dy = -slack; dy <= slack; ++dy) {
         for (int dx = -slack; dx <= slack; ++dx) {
-            const QPoint at = near + QPoint(dx, dy);
-            long offCount = 0;
-            long count = 0;
-            for (int y = 0; y < source.height(); ++y) {
-                for (int x = 0; x < source.width(); ++x) {
-                    const QRgb want = source.pixel(x, y);
-                    const QPoint p = at + QPoint(x, y);
-                    if (qAlpha(want) == 255 && target.rect().contains(p)) {
-                        ++count;
-                        offCount += off(target.pixel(p), want) ? 1 : 0;
-                    }
-                }
-            }
-            if (count > 0) {
-                best = std::min(best, 100.0 * static_cast<double>(offCount) / count);
-            }
+            best = std::min(best, OffShare(target, near + QPoint(dx, dy), source));
         }
     }
     return best;
