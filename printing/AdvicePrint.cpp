@@ -1,5 +1,6 @@
 #include "printing/AdvicePrint.h"
 
+#include "printing/GuardedDocument.h"
 #include "printing/PageScale.h"
 
 namespace Printing {
@@ -56,19 +57,8 @@ void PrintAdvice(PageCanvas& canvas, const QString& name, const QString& identNo
     const QStringList lines(adviceLines);
     const QStringList notes{name, identNo, date, examiner};
 
-    canvas.BeginDoc(QStringLiteral("Dentiplot - ") + Heading);
-    try {
-        DrawAdvicePages(canvas, scale, notes, lines);
-    } catch (...) {
-        // Hand what was drawn to the printer; the drawing error is the one
-        // the user needs to see.
-        try {
-            canvas.EndDoc();
-        } catch (...) {
-        }
-        throw;
-    }
-    canvas.EndDoc();
+    PrintGuardedDocument(canvas, QStringLiteral("Dentiplot - ") + Heading,
+                         [&] { DrawAdvicePages(canvas, scale, notes, lines); });
 }
 
 } // namespace Printing

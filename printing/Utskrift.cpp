@@ -1,5 +1,6 @@
 #include "printing/Utskrift.h"
 
+#include "printing/GuardedDocument.h"
 #include "printing/PageScale.h"
 
 #include <QChar>
@@ -143,8 +144,7 @@ bool HasVisibleText(const QStringList& lines) {
 } // namespace
 
 void PrintReport(PageCanvas& canvas, const ReportData& data) {
-    canvas.BeginDoc(QStringLiteral("Dentiplot"));
-    try {
+    PrintGuardedDocument(canvas, QStringLiteral("Dentiplot"), [&] {
         DrawTitle(canvas, data);
         DrawLegend(canvas, data);
         DrawSelectors(canvas, data);
@@ -153,16 +153,7 @@ void PrintReport(PageCanvas& canvas, const ReportData& data) {
         DrawFactorTable(canvas, data);
         DrawIdentification(canvas, data);
         DrawComments(canvas, data);
-    } catch (...) {
-        // Hand the pages drawn so far to the printer; the first error is the
-        // one the user needs to see, so a failure to end the job is dropped.
-        try {
-            canvas.EndDoc();
-        } catch (...) {
-        }
-        throw;
-    }
-    canvas.EndDoc();
+    });
 }
 
 void DrawTitle(PageCanvas& canvas, const ReportData& data) {
