@@ -64,9 +64,13 @@ void TScoreEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // Typed text is a score only when it is one letter or digit. Anything
+    // else that is not a control key is swallowed whole: a character beyond
+    // the basic plane (an emoji) comes as two code units, and the length
+    // limit would otherwise keep half of it.
     const QString typed = event->text();
-    if (typed.size() == 1 && typed.front().isPrint()) {
-        if (Accepts(typed.front())) {
+    if (!typed.isEmpty() && typed.front().category() != QChar::Other_Control) {
+        if (typed.size() == 1 && Accepts(typed.front())) {
             Replace(typed);
         }
         return;
