@@ -20,9 +20,9 @@ stage() {
     echo "==== ${preset}: configure and build"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
-    echo "==== ${preset}: test"
+    echo "==== ${preset}: built in $((SECONDS - started)) s; test"
+    # ctest's summary closes the stage (and, for the last stage, the run).
     ctest --preset "$preset" -j "$jobs"
-    echo "==== ${preset}: done in $((SECONDS - started)) s"
 }
 
 if [ -n "${DENTIPLOT_PRESET:-}" ]; then
