@@ -3,11 +3,11 @@
 // through the print system to a private scheduler started for the run.
 // Prints both timings and their ratio.
 
-#include "model/InmBearb.h"
 #include "printing/AdvicePrint.h"
 #include "printing/PrintCommand.h"
 #include "printing/PrintService.h"
 #include "printing/Utskrift.h"
+#include "tests/printing/SampleAssessment.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,15 +22,7 @@ namespace {
 
 Printing::PrintCommandInput SampleInput() {
     Printing::PrintCommandInput input;
-    const char scores[] = "2112221121";
-    InmBearb::SetCountryArea(1);
-    InmBearb::SetGroup(1);
-    for (int i = 0; i < 10; ++i) {
-        input.scoreTexts[i] = QString(QLatin1Char(scores[i]));
-        InmBearb::EnterScore(static_cast<std::uint8_t>(i + 1), std::string(1, scores[i]));
-    }
-    input.countryAreaText = QStringLiteral("Standard set");
-    input.groupText = QStringLiteral("High risk");
+    SampleAssessment::EnterScores(input, "2112221121", QStringLiteral("High risk"));
     input.notes.name = QStringLiteral("Jane Example");
     input.notes.examiner = QStringLiteral("Dr. A. Examiner");
     for (int i = 1; i <= 200; ++i) {

@@ -3,13 +3,13 @@
 // read back with poppler's tools, so these tests see what a printer would be
 // sent.
 
-#include "model/InmBearb.h"
 #include "printing/DefaultPrinter.h"
 #include "printing/PageScale.h"
 #include "printing/PrintCommand.h"
 #include "printing/PrintService.h"
 #include "printing/Printval.h"
 #include "tests/printing/CupsHarness.h"
+#include "tests/printing/SampleAssessment.h"
 #include "tests/support/ModalCloser.h"
 
 #include <QApplication>
@@ -53,15 +53,7 @@ protected:
         }
         m_mark = CupsHarness::LastJobId();
 
-        const char scores[] = "2212121121";
-        InmBearb::SetCountryArea(1);
-        InmBearb::SetGroup(1);
-        for (int i = 0; i < 10; ++i) {
-            input.scoreTexts[i] = QString(QLatin1Char(scores[i]));
-            InmBearb::EnterScore(static_cast<std::uint8_t>(i + 1), std::string(1, scores[i]));
-        }
-        input.countryAreaText = QStringLiteral("Standard set");
-        input.groupText = QStringLiteral("High risk");
+        SampleAssessment::EnterScores(input, "2212121121", QStringLiteral("High risk"));
         input.notes.name = QStringLiteral("Jane");
         input.notes.identNo = QStringLiteral("19700101-1234");
         input.notes.date = QStringLiteral("2026-12-06");

@@ -9,6 +9,7 @@
 #include "printing/PrintCommand.h"
 #include "printing/PrintService.h"
 #include "printing/Utskrift.h"
+#include "tests/printing/SampleAssessment.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -21,15 +22,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
     Printing::PrintCommandInput input;
-    const char scores[] = "2112221121";
-    InmBearb::SetCountryArea(1);
-    InmBearb::SetGroup(1);
-    for (int i = 0; i < 10; ++i) {
-        input.scoreTexts[i] = QString(QLatin1Char(scores[i]));
-        InmBearb::EnterScore(static_cast<std::uint8_t>(i + 1), std::string(1, scores[i]));
-    }
-    input.countryAreaText = QStringLiteral("Standard set");
-    input.groupText = QStringLiteral("Standard set");
+    SampleAssessment::EnterScores(input, "2112221121", QStringLiteral("Standard set"));
     input.notes.name = QStringLiteral("Jane Example");
     input.notes.identNo = QStringLiteral("19700101-0000");
     input.notes.date = QStringLiteral("2026-12-06");
