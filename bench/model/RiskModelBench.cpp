@@ -4,6 +4,7 @@
 
 #include "model/RiskModel.h"
 #include "model/SectorComputation.h"
+#include "tests/model/ScoreSets.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,24 +56,14 @@ void ExhaustiveSweep(benchmark::State& state) {
         for (std::uint8_t countryArea = 1; countryArea <= 3; ++countryArea) {
             for (std::uint8_t group = 1; group <= 3; ++group) {
                 const double adjustment = ChanceAdjustmentFor(countryArea, group);
-                FactorScores s;
-                for (s.CE = 0; s.CE <= 3; ++s.CE)
-                    for (s.RD = 0; s.RD <= 2; ++s.RD)
-                        for (s.DC = 0; s.DC <= 3; ++s.DC)
-                            for (s.DF = 0; s.DF <= 3; ++s.DF)
-                                for (s.PA = 0; s.PA <= 3; ++s.PA)
-                                    for (s.MS = 0; s.MS <= 3; ++s.MS)
-                                        for (s.FP = 0; s.FP <= 3; ++s.FP)
-                                            for (s.SS = 0; s.SS <= 3; ++s.SS)
-                                                for (s.BC = 0; s.BC <= 2; ++s.BC)
-                                                    for (s.CJ = 0; s.CJ <= 3; ++s.CJ)
-                                                        sum += ComputeSectors(s, adjustment)
-                                                                   .Shares.Chance;
+                ScoreSets::ForEach([&](const FactorScores& scores) {
+                    sum += ComputeSectors(scores, adjustment).Shares.Chance;
+                });
             }
         }
         benchmark::DoNotOptimize(sum);
     }
-    state.SetItemsProcessed(state.iterations() * 9 * 589'824);
+    state.SetItemsProcessed(state.iterations() * 9 * ScoreSets::Count);
 }
 BENCHMARK(ExhaustiveSweep)->Unit(benchmark::kMillisecond);
 

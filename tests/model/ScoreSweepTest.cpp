@@ -1,4 +1,5 @@
 #include "model/SectorComputation.h"
+#include "tests/model/ScoreSets.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,26 +10,6 @@
 using InmBearb::ChanceAdjustmentFor;
 using InmBearb::ComputeSectors;
 using InmBearb::FactorScores;
-
-namespace {
-
-// Calls `visit` with every score set within the factor ranges (589,824).
-template <typename Visit> void ForEveryScoreSet(Visit&& visit) {
-    FactorScores s;
-    for (s.CE = 0; s.CE <= 3; ++s.CE)
-        for (s.RD = 0; s.RD <= 2; ++s.RD)
-            for (s.DC = 0; s.DC <= 3; ++s.DC)
-                for (s.DF = 0; s.DF <= 3; ++s.DF)
-                    for (s.PA = 0; s.PA <= 3; ++s.PA)
-                        for (s.MS = 0; s.MS <= 3; ++s.MS)
-                            for (s.FP = 0; s.FP <= 3; ++s.FP)
-                                for (s.SS = 0; s.SS <= 3; ++s.SS)
-                                    for (s.BC = 0; s.BC <= 2; ++s.BC)
-                                        for (s.CJ = 0; s.CJ <= 3; ++s.CJ)
-                                            visit(s);
-}
-
-} // namespace
 
 TEST(ScoreSweep, EveryScoreSetUnderEverySelectionGivesWholeShares) {
     long long sets = 0;
@@ -42,7 +23,7 @@ TEST(ScoreSweep, EveryScoreSetUnderEverySelectionGivesWholeShares) {
     for (std::uint8_t countryArea = 1; countryArea <= 3; ++countryArea) {
         for (std::uint8_t group = 1; group <= 3; ++group) {
             const double adjustment = ChanceAdjustmentFor(countryArea, group);
-            ForEveryScoreSet([&](const FactorScores& scores) {
+            ScoreSets::ForEach([&](const FactorScores& scores) {
                 const auto result = ComputeSectors(scores, adjustment);
                 const auto& s = result.Shares;
                 const double sum =
