@@ -461,7 +461,7 @@ void TForm1::PaintPie(std::uint8_t missing) {
     printButton_->setEnabled(show);
     adviceButton_->setEnabled(show);
     if (show) {
-        const PieItems::Shares shares{
+        const InmBearb::SectorShares shares{
             InmBearb::ChancePercent(), InmBearb::DietPercent(), InmBearb::BacteriaPercent(),
             InmBearb::SusceptibilityPercent(), InmBearb::CircumstancesPercent()};
         const QStringList items = PieItems::Items(shares);

@@ -18,11 +18,11 @@ QString ItemText(double value) {
            QLatin1Char('%');
 }
 
-QStringList Items(const Shares& shares) {
+QStringList Items(const InmBearb::SectorShares& shares) {
     const double chance =
-        shares.chance < kSmallestShownChance ? kSmallestShownChance : shares.chance;
-    return {ItemText(chance), ItemText(shares.circumstances), ItemText(shares.susceptibility),
-            ItemText(shares.bacteria), ItemText(shares.diet)};
+        shares.Chance < kSmallestShownChance ? kSmallestShownChance : shares.Chance;
+    return {ItemText(chance), ItemText(shares.Circumstances), ItemText(shares.Susceptibility),
+            ItemText(shares.Bacteria), ItemText(shares.Diet)};
 }
 
 QString Description(const QStringList& items) {

@@ -5,6 +5,7 @@
 #include "mainwindow/CommandGuard.h"
 #include "mainwindow/PieItems.h"
 #include "mainwindow/ScoreRules.h"
+#include "model/SectorComputation.h"
 
 #include <gtest/gtest.h>
 
@@ -78,10 +79,10 @@ TEST(PieItemsTest, ItemTextHasTwoDecimalsAndRoundedPercent) {
 }
 
 TEST(PieItemsTest, ItemsAreInLegendColourOrderWithChanceRaised) {
-    const PieItems::Shares defaults{21.2437, 22.5883, 22.5883, 22.5883, 11.0015};
+    const InmBearb::SectorShares defaults{21.2437, 22.5883, 22.5883, 22.5883, 11.0015};
     EXPECT_EQ(PieItems::Items(defaults),
               QStringList({"21.24 21%", "11.00 11%", "22.59 23%", "22.59 23%", "22.59 23%"}));
-    const PieItems::Shares distinct{-0.36, 9.81, 9.82, 75.42, 5.31};
+    const InmBearb::SectorShares distinct{-0.36, 9.81, 9.82, 75.42, 5.31};
     EXPECT_EQ(PieItems::Items(distinct),
               QStringList({"0.50 0%", "5.31 5%", "75.42 75%", "9.82 10%", "9.81 10%"}));
     EXPECT_EQ(PieItems::Items({0.16, 1, 1, 1, 1}).front(), "0.50 0%");
