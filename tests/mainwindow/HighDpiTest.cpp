@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 #include <numbers>
 #include <set>
 
@@ -93,19 +92,14 @@ double Stray(const QImage& image, QPoint near, const QImage& picture, int slack)
     return best;
 }
 
-class HighDpiTest : public ::testing::Test {
+class HighDpiTest : public WindowTest {
 protected:
     void SetUp() override {
-        ResetModel();
-        form_ = std::make_unique<TForm1>();
-        form_->SetDisplayDepth(32);
-        form_->SetScreenWidth(1024);
-        form_->resize(1024, 700);
-        form_->show();
+        WindowTest::SetUp();
+        Form().resize(1024, 700);
+        Form().show();
         QApplication::processEvents();
     }
-    TForm1& Form() { return *form_; }
-    std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(HighDpiTest, LayoutKeepsItsLogicalSizes) {

@@ -36,8 +36,7 @@ protected:
         ResetModel();
         program_ =
             std::make_unique<TDentiplotProgram>(std::make_unique<FakePrintService>(&jobs_, false));
-        Form().SetDisplayDepth(32);
-        Form().SetScreenWidth(1024);
+        UseTestDisplay(Form());
         program_->ShowMainWindow();
         Form().activateWindow();
         QApplication::processEvents();
@@ -173,17 +172,7 @@ TEST_F(KeyboardTest, WholeAssessmentFromTheKeyboard) {
     EXPECT_EQ(closer.Count(), 1); // no message on the way
 }
 
-class AccessibilityTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetModel();
-        form_ = std::make_unique<TForm1>();
-        form_->SetDisplayDepth(32);
-        form_->SetScreenWidth(1024);
-    }
-    TForm1& Form() { return *form_; }
-    std::unique_ptr<TForm1> form_;
-};
+class AccessibilityTest : public WindowTest {};
 
 TEST_F(AccessibilityTest, EveryControlIsNamed) {
     EXPECT_EQ(Edit(Form(), 1)->accessibleName(), "Caries experience");

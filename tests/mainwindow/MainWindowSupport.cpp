@@ -38,6 +38,17 @@ void ResetModel() {
     InmBearb::SetGroup(1);
 }
 
+void UseTestDisplay(TForm1& form) {
+    form.SetDisplayDepth(32);
+    form.SetScreenWidth(1024);
+}
+
+void WindowTest::SetUp() {
+    ResetModel();
+    form_ = std::make_unique<TForm1>();
+    UseTestDisplay(*form_);
+}
+
 QLineEdit* Edit(QObject& root, int factor) {
     return Find<QLineEdit>(root, QStringLiteral("MaskEdit%1").arg(factor));
 }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <memory>
 
 class TPieFlytt;
 class TSpinButton;
@@ -33,6 +34,21 @@ private:
 // The risk model lives for the whole process; each test starts it as the
 // program does: nothing entered, both selections "Standard set".
 void ResetModel();
+
+// Makes `form` lay out and colour as on the display the tests are written
+// for, 32 bits per pixel and 1024 pixels wide, whatever the machine's screen.
+void UseTestDisplay(TForm1& form);
+
+// A main window of each test's own, not yet shown, on a fresh risk model and
+// the test display.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    TForm1& Form() { return *form_; }
+
+private:
+    std::unique_ptr<TForm1> form_;
+};
 
 template <typename T> T* Find(QObject& root, const QString& name) {
     T* found = root.findChild<T*>(name);

@@ -18,34 +18,23 @@
 #include <QMessageBox>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace MainWindowSupport;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTest {
 protected:
-    void SetUp() override {
-        ResetModel();
-        form_ = std::make_unique<TForm1>();
-        form_->SetDisplayDepth(32);
-        form_->SetScreenWidth(1024);
-    }
-
-    TForm1& Form() { return *form_; }
     QComboBox* CountryArea() { return Find<QComboBox>(Form(), "ComboBox2"); }
     QComboBox* Group() { return Find<QComboBox>(Form(), "ComboBox1"); }
 
     // Shows the window and makes it the active one, so keyboard focus works.
     void Activate() {
-        form_->show();
-        form_->activateWindow();
+        Form().show();
+        Form().activateWindow();
         QApplication::processEvents();
-        ASSERT_EQ(QApplication::activeWindow(), form_.get());
+        ASSERT_EQ(QApplication::activeWindow(), &Form());
     }
-
-    std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(MainWindowTest, FirstAppearance) {
