@@ -58,7 +58,7 @@ done
 DISPLAY="$display" QT_QPA_PLATFORM=xcb "$root/usr/bin/dentiplot" >"$scratch/out.txt" 2>&1 &
 program_pid=$!
 title="Dentiplot - Evaluation of the Caries Risk"
-for _ in $(seq 1 100); do
+for _ in $(seq 1 600); do
     if xwininfo -display "$display" -root -tree 2>/dev/null | grep -q "\"$title\""; then
         kill -0 "$program_pid" 2>/dev/null || fail "the program ended after showing its window"
         echo "PASS: the installed program shows \"$title\""
@@ -68,4 +68,4 @@ for _ in $(seq 1 100); do
     sleep 0.1
 done
 cat "$scratch/out.txt" >&2
-fail "no main window appeared within 10 seconds"
+fail "no main window appeared within 60 seconds"
