@@ -3,6 +3,7 @@
 #include "advice/Advicedl.h"
 #include "model/Numeric.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 #include <stdexcept>
@@ -31,12 +32,7 @@ constexpr BandRules kIntermediateRules{.favourable = false, .asksForBuffer = fal
 constexpr BandRules kFavourableRules{.favourable = true, .asksForBuffer = false};
 
 bool IsOneOf(int value, std::initializer_list<int> choices) {
-    for (const int choice : choices) {
-        if (value == choice) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::find(choices, value) != choices.end();
 }
 
 bool IsLow(int value) {

@@ -193,8 +193,12 @@ int HitEntry(double angle, const std::vector<double>& values, double total) {
 }
 
 bool IsBeyondPie(QPoint point, int width, int height) {
-    const double x = point.x() - width / 2;
-    const double y = height / 2 - point.y();
+    // The centre is a whole pixel: the halves are truncated, as everywhere in
+    // the control's geometry.
+    const int centreX = width / 2;
+    const int centreY = height / 2;
+    const double x = point.x() - centreX;
+    const double y = centreY - point.y();
     const double radius = width / 2.0 - RoundToInt(width * 0.1);
     return std::hypot(x, y) > radius;
 }

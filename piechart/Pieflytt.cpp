@@ -191,7 +191,9 @@ void TPieFlytt::HandleDoubleClick() {
     if (IsBeyondPie(press, width(), height()) || pieData_.IsEmpty()) {
         return;
     }
-    double angle = VectorAngle(height() / 2 - downY_, downX_ - width() / 2);
+    const int centreX = width() / 2;
+    const int centreY = height() / 2;
+    double angle = VectorAngle(centreY - downY_, downX_ - centreX);
     if (angle < 0.0) {
         angle += 2.0 * std::numbers::pi;
     }

@@ -11,7 +11,8 @@ namespace ScoreSets {
 inline constexpr long long Count = 589'824;
 
 // Calls `visit` with every score set within the factor ranges, the last
-// factor varying fastest.
+// factor varying fastest. Ten nested ranges read best written out.
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 template <typename Visit> void ForEach(Visit&& visit) {
     InmBearb::FactorScores s;
     for (s.CE = 0; s.CE <= 3; ++s.CE)

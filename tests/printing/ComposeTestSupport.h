@@ -48,7 +48,7 @@ inline RecordingCanvas Drawn(void (*step)(PageCanvas&, const ReportData&), const
 
 // The text was written exactly once, at this point, on this page, in this font.
 inline void ExpectText(const RecordingCanvas& canvas, const QString& text, QPoint at,
-                       CanvasFont font, int page = 0) {
+                       const CanvasFont& font, int page = 0) {
     SCOPED_TRACE(text.toStdString());
     int found = 0;
     for (const CanvasCall& call : canvas.Texts()) {

@@ -91,7 +91,7 @@ protected:
 
     // The stored PDF of a job; fails the test when it does not arrive.
     static QString Document(const Job& job) {
-        const QString path = CupsHarness::WaitForDocument(job.id);
+        QString path = CupsHarness::WaitForDocument(job.id);
         EXPECT_FALSE(path.isEmpty()) << "job " << job.id << " was never stored";
         return path;
     }

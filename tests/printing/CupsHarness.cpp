@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cups/cups.h>
 
 namespace CupsHarness {
@@ -101,6 +102,7 @@ std::vector<Job> Jobs() {
     cups_job_t* jobs = nullptr;
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
     std::vector<Job> result;
+    result.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         result.push_back(
             {jobs[i].id, QString::fromUtf8(jobs[i].dest), QString::fromUtf8(jobs[i].title)});
@@ -116,7 +118,7 @@ int LastJobId() {
 }
 
 QString WaitForDocument(int id, int timeoutMs) {
-    const QString path = QDir(State().captureDir).filePath(QStringLiteral("%1.pdf").arg(id));
+    QString path = QDir(State().captureDir).filePath(QStringLiteral("%1.pdf").arg(id));
     if (QFileInfo::exists(path)) {
         return path;
     }

@@ -5,6 +5,8 @@
 
 #include "printing/PagePainter.h"
 
+#include "model/Numeric.h"
+
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
@@ -21,7 +23,7 @@ constexpr int Dpi = 1200;
 class PaperTest : public ::testing::Test {
 protected:
     PaperTest() : m_paper(2400, 2400, QImage::Format_RGB32) {
-        const int dotsPerMetre = static_cast<int>(Dpi / 0.0254 + 0.5);
+        const int dotsPerMetre = Numeric::RoundToInt(Dpi / 0.0254);
         m_paper.setDotsPerMeterX(dotsPerMetre);
         m_paper.setDotsPerMeterY(dotsPerMetre);
         m_paper.fill(Qt::white);

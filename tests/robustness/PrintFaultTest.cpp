@@ -32,10 +32,10 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
+#include <csignal>
 #include <cups/cups.h>
 #include <functional>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <unistd.h>
 
 void PrintTo(const QString& text, std::ostream* out) {

@@ -31,6 +31,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -260,12 +261,10 @@ protected:
 
     bool BoundToCommand(const Keystroke& stroke) const {
         const QKeySequence sequence(QKeyCombination(stroke.modifiers, Qt::Key(stroke.key)));
-        for (const QShortcut* shortcut : form_->findChildren<QShortcut*>()) {
-            if (shortcut->keys().contains(sequence)) {
-                return true;
-            }
-        }
-        return false;
+        const QList<QShortcut*> shortcuts = form_->findChildren<QShortcut*>();
+        return std::ranges::any_of(shortcuts, [&](const QShortcut* shortcut) {
+            return shortcut->keys().contains(sequence);
+        });
     }
 
     // Types one key into the score edit that has the focus (focusing one
