@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -64,6 +65,11 @@ struct BandCatalogue {
     QString verdictContinuation;
     int emptyLinesInClosing;
 };
+
+// Test names and failure messages name the band, not the object's bytes.
+void PrintTo(const BandCatalogue& catalogue, std::ostream* out) {
+    *out << catalogue.name;
+}
 
 const std::map<QString, int> kHighRiskCounts{
     {"1.1", 4}, {"1.2", 3}, {"1.3", 3}, {"1.4", 2}, {"2.1", 3}, {"3.1", 3}, {"3.2", 3},

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
+#include <ostream>
 
 namespace {
 
@@ -40,6 +41,11 @@ struct BoxCase {
     QPoint topLeft;
     QPoint bottomRight;
 };
+
+// Test names and failure messages give the box's size, not its bytes.
+void PrintTo(const BoxCase& box, std::ostream* out) {
+    *out << box.bottomRight.x() - box.topLeft.x() << "x" << box.bottomRight.y() - box.topLeft.y();
+}
 
 class WedgeRays : public ::testing::TestWithParam<BoxCase> {};
 
@@ -85,6 +91,9 @@ TEST_P(WedgeRays, CoincidingPointsDrawTheWholeEllipseAndNothingOutside) {
 
 INSTANTIATE_TEST_SUITE_P(Boxes, WedgeRays,
                          ::testing::Values(BoxCase{{0, 50}, {400, 250}},
-                                           BoxCase{{100, 50}, {300, 250}}));
+                                           BoxCase{{100, 50}, {300, 250}}),
+                         [](const ::testing::TestParamInfo<BoxCase>& info) {
+                             return info.index == 0 ? "WiderThanHigh" : "Circle";
+                         });
 
 } // namespace
