@@ -58,7 +58,8 @@ echo "tidy: findings per folder"
 awk -F: '{ n = split($1, p, "/"); f = (p[1] == "tests" || p[1] == "bench") && n > 2 ? p[1] "/" p[2] : p[1]; c[f]++ }
          END { for (f in c) printf "  %-20s %d\n", f, c[f] }' "$out/findings.txt" | sort
 echo "tidy: findings per check"
-grep -o '\[[a-z][a-z0-9.,-]*\]$' "$out/findings.txt" | sort | uniq -c | sort -rn | sed 's/^/  /'
+{ grep -o '\[[a-z][a-z0-9.,-]*\]$' "$out/findings.txt" || true; } | sort | uniq -c | sort -rn |
+    sed 's/^/  /'
 count="$(wc -l <"$out/findings.txt")"
 echo "tidy: $count findings in total (details in $out/findings.txt)"
 
