@@ -11,6 +11,7 @@
 //   first text that is not an integer (any other exception aborts the run).
 
 #include "advice/AdviceSelection.h"
+#include "tests/advice/AdviceHolders.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,36 +38,6 @@ void Require(bool condition, const char* what) {
         std::fprintf(stderr, "property violated: %s\n", what);
         std::abort();
     }
-}
-
-struct Holders {
-    TDlg0020 dlg0020;
-    TDlg2040 dlg2040;
-    TDlg4060 dlg4060;
-    TDlg6080 dlg6080;
-    TDlg80100 dlg80100;
-    FragmentHolders refs{dlg0020, dlg2040, dlg4060, dlg6080, dlg80100};
-
-    const TFragmentHolder& Of(ChanceBand band) const {
-        switch (band) {
-        case ChanceBand::Band0020:
-            return dlg0020;
-        case ChanceBand::Band2040:
-            return dlg2040;
-        case ChanceBand::Band4060:
-            return dlg4060;
-        case ChanceBand::Band6080:
-            return dlg6080;
-        case ChanceBand::Band80100:
-            break;
-        }
-        return dlg80100;
-    }
-};
-
-const Holders& TheHolders() {
-    static const Holders holders;
-    return holders;
 }
 
 bool MatchesAt(const QStringList& lines, qsizetype at, const QStringList& fragment) {
@@ -109,8 +80,8 @@ std::vector<int> SplitIntoBlocks(const QStringList& lines, const TFragmentHolder
 }
 
 void CheckAssembly(const AdviceScores& scores, double chance) {
-    const Holders& holders = TheHolders();
-    const QStringList lines = AssembleAdvice(scores, chance, holders.refs);
+    const AllHolders& holders = Holders();
+    const QStringList lines = AssembleAdvice(scores, chance, holders.Refs());
     const ChanceBand band = ChooseBand(chance);
     const std::vector<int> blocks = SplitIntoBlocks(lines, holders.Of(band));
     Require(blocks.size() >= 3 && blocks[0] == 1 && blocks[1] == 2 && blocks.back() == 9,
