@@ -1,11 +1,16 @@
 // The advice texts as data: the text format, and for every band its keys,
-// line counts, fixed sentences, blank layout and the fragments that several
-// bands (or keys) share word for word.
+// line counts, fixed sentences, blank layout, the fit of every line in the
+// advice window and the fragments that several bands (or keys) share word for
+// word.
 
 #include "AdviceHolders.h"
+#include "advice/Advicedl.h"
 #include "advice/FragmentHolder.h"
 
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <map>
 #include <ostream>
@@ -156,13 +161,38 @@ TEST_P(CatalogueTest, EveryVerdictOpensWithTheBandSentence) {
     }
 }
 
+// The advice window's memo as the examiner sees it: its font, and the width a
+// line may take before the memo wraps it (the viewport, which the always
+// shown scroll bar narrows, less the document margin on either side).
+struct MemoMeasure {
+    QFont font;
+    qreal textWidth;
+};
+
+const MemoMeasure& Memo() {
+    static const MemoMeasure measure = [] {
+        TAdvice advice;
+        advice.show(); // lays out the frame, scroll bar and viewport
+        const QPlainTextEdit* memo = advice.MemoAdvice;
+        return MemoMeasure{memo->font(),
+                           memo->viewport()->width() - 2 * memo->document()->documentMargin()};
+    }();
+    return measure;
+}
+
 // Blocks 1, 2 and 9 are indented by two blanks. A measure (blocks 3 to 8)
 // opens with eight blanks, an asterisk and three blanks, and continues under
-// the text after the asterisk. No line is longer than 89 characters.
-TEST_P(CatalogueTest, LinesFollowTheBlankLayout) {
+// the text after the asterisk. Every line fits the advice window, so that the
+// memo never wraps one and puts its tail at the left edge. That also keeps it
+// on the printed page: the window gives a line about 33 ems of its font, the
+// printout (12 point from 1740 of 12000 units across A4's or Letter's
+// printable width) more than 38. No line is longer than 89 characters either.
+TEST_P(CatalogueTest, LinesFollowTheBlankLayoutAndFitTheAdviceWindow) {
     static const QRegularExpression paragraphLine(QStringLiteral("^  \\S"));
     static const QRegularExpression measureStart(QStringLiteral("^ {8}\\* {3}\\S"));
     static const QRegularExpression measureContinuation(QStringLiteral("^ {13}\\S"));
+    const QFontMetricsF metrics(Memo().font);
+    ASSERT_GT(Memo().textWidth, 0.0);
     int emptyLinesInClosing = 0;
     for (const QString& key : Holder().Keys()) {
         const QStringList& lines = Holder().Fragment(key);
@@ -171,6 +201,8 @@ TEST_P(CatalogueTest, LinesFollowTheBlankLayout) {
             const QString& line = lines[i];
             const std::string where = key.toStdString() + " line " + std::to_string(i);
             EXPECT_LE(line.size(), 89) << where;
+            EXPECT_LE(metrics.horizontalAdvance(line), Memo().textWidth)
+                << where << ": '" << line.toStdString() << "'";
             if (line.isEmpty()) {
                 EXPECT_TRUE(key == "9.1" || i == lines.size() - 1) << where;
                 emptyLinesInClosing += key == "9.1" ? 1 : 0;
