@@ -10,6 +10,11 @@ namespace Printing {
 
 namespace {
 
+// Resolution assumed for a printer that advertises none: the print system
+// itself assumes 300 dpi for a printer description without a resolution, so
+// the printout's pen widths match what such a printer is treated as.
+constexpr int FallbackResolution = 300;
+
 struct DestFree {
     void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
 };

@@ -13,11 +13,6 @@
 
 namespace Printing {
 
-// Resolution assumed for a printer that advertises none: the print system
-// itself assumes 300 dpi for a printer description without a resolution, so
-// the printout's pen widths match what such a printer is treated as.
-inline constexpr int FallbackResolution = 300;
-
 struct PrinterPage {
     // Print system destination ("queue" or "queue/instance").
     QString destination;
@@ -33,10 +28,13 @@ struct PrinterPage {
     QSize PrintableSize() const { return layout.paintRectPixels(resolution).size(); }
 };
 
-// Looks the default printer up afresh. Throws std::runtime_error with
-// "There is no default printer currently selected" when the print system has
-// no default destination, and "Printer selected is not valid" when the
-// destination cannot be queried or leaves no printable area on its paper.
+// Looks the default printer up afresh: its default paper with its margins
+// for that paper, and its default resolution (300 dpi when it advertises
+// none; a whole A4 sheet when it describes no paper). Throws
+// std::runtime_error with "There is no default printer currently selected"
+// when the print system has no default destination, and "Printer selected is
+// not valid" when the destination cannot be queried or leaves no printable
+// area on its paper.
 PrinterPage DefaultPrinterPage();
 
 // Sends `pdf` as one job titled `title` to the page's destination, with the
