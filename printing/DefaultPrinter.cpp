@@ -1,7 +1,6 @@
 #include "printing/DefaultPrinter.h"
 
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPageSize>
 #include <cups/cups.h>
 #include <memory>
 #include <stdexcept>
@@ -11,10 +10,20 @@ namespace Printing {
 
 namespace {
 
+// Resolution assumed for a printer that advertises none: the print system
+// itself assumes 300 dpi for a printer description without a resolution, so
+// the printout's pen widths match what such a printer is treated as.
+constexpr int FallbackResolution = 300;
+
 struct DestFree {
     void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
 };
 using DestPtr = std::unique_ptr<cups_dest_t, DestFree>;
+
+struct DestInfoFree {
+    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+using DestInfoPtr = std::unique_ptr<cups_dinfo_t, DestInfoFree>;
 
 // The print system's account of its last failure, in words the examiner can
 // act on. Its own texts are kept where they already say what happened (a queue
@@ -51,35 +60,100 @@ DestPtr OpenDestination(const QString& destination) {
     return dest;
 }
 
+QString DestinationName(const cups_dest_t& dest) {
+    const QString name = QString::fromUtf8(dest.name);
+    return dest.instance == nullptr ? name
+                                    : name + QLatin1Char('/') + QString::fromUtf8(dest.instance);
+}
+
+// The paper the jobs go out on: the one chosen for this destination by its
+// user, when there is such a choice (it travels with every job anyway), else
+// the printer's default paper.
+QString DefaultMedia(cups_dest_t* dest, cups_dinfo_t* info) {
+    if (const char* chosen = cupsGetOption("media", dest->num_options, dest->options)) {
+        return QString::fromUtf8(chosen);
+    }
+    ipp_attribute_t* media = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media");
+    const char* name = media == nullptr ? nullptr : ippGetString(media, 0, nullptr);
+    return name == nullptr ? QString() : QString::fromUtf8(name);
+}
+
+// The paper `media` with the printer's margins for it, as the printer itself
+// describes them. False when the printer does not describe that paper.
+bool DescribedPaper(cups_dest_t* dest, cups_dinfo_t* info, const QString& media,
+                    QPageLayout& layout) {
+    cups_size_t size{};
+    const QByteArray name = media.toUtf8();
+    if (name.isEmpty() || cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, name.constData(),
+                                                 CUPS_MEDIA_FLAGS_DEFAULT, &size) == 0) {
+        return false;
+    }
+    // The print system measures in hundredths of a millimetre; a size within
+    // that rounding of a standard paper is taken as that paper, so the
+    // document's page is exactly the paper's.
+    const auto mm = [](int hundredths) { return hundredths / 100.0; };
+    const QPageSize paper(QSizeF(mm(size.width), mm(size.length)), QPageSize::Millimeter, QString(),
+                          QPageSize::FuzzyMatch);
+    layout = QPageLayout(paper, QPageLayout::Portrait,
+                         QMarginsF(mm(size.left), mm(size.top), mm(size.right), mm(size.bottom)),
+                         QPageLayout::Millimeter);
+    return true;
+}
+
+// The printer's default resolution in dots per inch, or the fallback when it
+// advertises none. Pen widths are the printer's device pixels, so this is the
+// resolution the page is composed at. Of an uneven resolution the one across
+// the page is taken.
+int DefaultResolution(cups_dest_t* dest, cups_dinfo_t* info) {
+    ipp_attribute_t* resolution =
+        cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution");
+    if (resolution == nullptr || ippGetValueTag(resolution) != IPP_TAG_RESOLUTION) {
+        return FallbackResolution;
+    }
+    int down = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    const int across = ippGetResolution(resolution, 0, &down, &units);
+    const int dpi = units == IPP_RES_PER_CM ? qRound(across * 2.54) : across;
+    return dpi > 0 ? dpi : FallbackResolution;
+}
+
 } // namespace
 
 PrinterPage DefaultPrinterPage() {
-    // A QPrinter made without a printer quietly takes the first one it finds;
-    // only the print system's own default destination is acceptable here.
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
+    // Only the print system's own default destination is acceptable here,
+    // never merely the first printer there is.
+    const DestPtr dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
+    if (!dest) {
         throw std::runtime_error("There is no default printer currently selected");
     }
-    const QPrinter printer(info, QPrinter::HighResolution);
-    if (!printer.isValid() || printer.outputFormat() != QPrinter::NativeFormat) {
+    const DestInfoPtr info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
+    if (!info) {
         throw std::runtime_error("Printer selected is not valid");
     }
     PrinterPage page;
-    page.destination = info.printerName();
-    page.resolution = printer.resolution();
-    page.layout = printer.pageLayout();
-    // Qt keeps margins of its own unless told otherwise: the printable area
-    // is the paper less the printer's minimum margins only.
-    page.layout.setMinimumMargins(QMarginsF());
-    page.layout.setMargins(printer.pageLayout().minimumMargins());
-    if (page.resolution <= 0 || page.PrintableSize().isEmpty()) {
+    page.destination = DestinationName(*dest);
+    page.media = DefaultMedia(dest.get(), info.get());
+    if (!DescribedPaper(dest.get(), info.get(), page.media, page.layout)) {
+        // A printer that describes no paper (a queue passing documents to the
+        // device as they are) gets the whole of an A4 sheet, as it always did.
+        page.media.clear();
+        page.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    }
+    page.resolution = DefaultResolution(dest.get(), info.get());
+    if (page.PrintableSize().isEmpty()) {
         throw std::runtime_error("Printer selected is not valid");
     }
     return page;
 }
 
-void SubmitPdfJob(const QString& destination, const QString& title, const QByteArray& pdf) {
-    const DestPtr dest = OpenDestination(destination);
+void SubmitPdfJob(const PrinterPage& page, const QString& title, const QByteArray& pdf) {
+    const DestPtr dest = OpenDestination(page.destination);
+    // The job names the paper its document was drawn for, so the print
+    // system and the printer take the page as it is.
+    if (!page.media.isEmpty()) {
+        dest->num_options = cupsAddOption("media", page.media.toUtf8().constData(),
+                                          dest->num_options, &dest->options);
+    }
     const QByteArray jobTitle = title.toUtf8();
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, dest->name, jobTitle.constData(),
                                   dest->num_options, dest->options);

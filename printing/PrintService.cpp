@@ -13,9 +13,7 @@ std::unique_ptr<PageCanvas> DefaultPrinterService::OpenJob() {
     const PrinterPage page = DefaultPrinterPage();
     return std::make_unique<PdfCanvas>(
         page.layout, page.resolution,
-        [destination = page.destination](const QString& title, const QByteArray& pdf) {
-            SubmitPdfJob(destination, title, pdf);
-        });
+        [page](const QString& title, const QByteArray& pdf) { SubmitPdfJob(page, title, pdf); });
 }
 
 } // namespace Printing

@@ -25,8 +25,9 @@ public:
 };
 
 // The system's default printer, looked up afresh on every call. Each job is
-// drawn as a PDF at the printer's resolution on its paper, and submitted to
-// the print system, which reports a refused job as an error.
+// drawn as a PDF on the printer's default paper, within the printable area
+// the printer leaves on it, at the printer's default resolution, and submitted
+// to the print system for that paper; a refused job is reported as an error.
 class DefaultPrinterService final : public PrintService {
 public:
     QSize PrintableSize() override;

@@ -1,9 +1,9 @@
 // The Print command end to end: the printouts go through the print system to
-// a private scheduler, whose queue stores each job's PDF. The documents are
+// a private scheduler, whose queues store each job's PDF. The queues describe
+// printers with different papers, margins and resolutions. The documents are
 // read back with poppler's tools, so these tests see what a printer would be
 // sent.
 
-#include "printing/DefaultPrinter.h"
 #include "printing/PageScale.h"
 #include "printing/PrintCommand.h"
 #include "printing/PrintService.h"
@@ -146,7 +146,7 @@ TEST_F(PrintThroughScheduler, OnlyTheAdviceIsOneJob) {
     const std::vector<Job> jobs = NewJobs();
     ASSERT_EQ(jobs.size(), 1u);
     const QString pdf = Document(jobs[0]);
-    EXPECT_EQ(CupsHarness::PageCountOf(pdf), 1);
+    EXPECT_EQ(CupsHarness::PagesOf(pdf).size(), 1u);
     EXPECT_TRUE(FindWord(CupsHarness::WordsOf(pdf), QStringLiteral("Preliminary")));
 }
 
@@ -158,21 +158,89 @@ TEST_F(PrintThroughScheduler, CancelSendsNothingButRefillsTheAdvice) {
     EXPECT_TRUE(NewJobs().empty());
 }
 
-// The report's texts stand where the page layout puts them, to within a
-// device pixel or two of the printer's resolution, on the printer's paper.
-TEST_F(PrintThroughScheduler, ReportTextsStandAtTheirPlacesOnTheDefaultPrintersPage) {
-    input.notes.lines = CommentLines(26);
-    const QString pdf = PrintReportOnly();
-    ASSERT_FALSE(pdf.isEmpty());
-    ASSERT_EQ(CupsHarness::PageCountOf(pdf), 2);
+// A queue of the test scheduler, and the page its printer description gives:
+// the default paper, the printable area on it and the default resolution.
+struct Queue {
+    QString name;
+    QSizeF paper;     // points
+    QRectF printable; // points from the paper's top-left corner
+    int dpi = 0;
+};
 
-    const PrinterPage page = DefaultPrinterPage();
-    const PageScale scale = PageScale::ForPrintableSize(page.PrintableSize());
-    // Device pixels of the printable area's corner on the paper, as the
-    // printer's page layout counts them.
-    const QPointF corner = page.layout.paintRectPixels(page.resolution).topLeft();
-    const double pixelsPerPoint = page.resolution / 72.0;
-    const auto words = CupsHarness::WordsOf(pdf);
+void PrintTo(const Queue& queue, std::ostream* out) {
+    *out << queue.name.toStdString();
+}
+
+// A4 is 210 by 297 mm: 595.28 by 841.89 points, 566.93 by 813.54 within 5 mm
+// margins (the document's page box holds it in whole points).
+const Queue Queues[] = {
+    {"dentiplot", {595.28, 841.89}, {14.17, 14.17, 566.93, 813.54}, 600},
+    {"dentiplot-letter", {612, 792}, {18, 25, 558, 747}, 300},
+    // Several papers and resolutions; the defaults are neither listed first.
+    {"dentiplot-multi", {612, 1008}, {30, 36, 564, 948}, 360},
+    // Describes nothing: a whole A4 sheet at the fallback resolution.
+    {"dentiplot-raw", {595.28, 841.89}, {0, 0, 595.28, 841.89}, 300},
+};
+
+// Picture pixels (at 72 dpi, a point each) with ink that lie outside `area`.
+int InkOutside(const QString& pdf, int page, const QRectF& area) {
+    const QImage picture = CupsHarness::RenderPage(pdf, page, 72);
+    EXPECT_FALSE(picture.isNull());
+    // A point of slack for the rendering's smoothing at the edge.
+    const QRectF allowed = area.adjusted(-1, -1, 1, 1);
+    int outside = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            outside += qGray(picture.pixel(x, y)) < 250 && !allowed.contains(QRectF(x, y, 1, 1));
+        }
+    }
+    return outside;
+}
+
+// Each queue in turn the default: both printouts come out on its paper,
+// inside its printable area, composed in its device pixels.
+class PrintOnEachQueue : public PrintThroughScheduler, public ::testing::WithParamInterface<Queue> {
+protected:
+    void SetUp() override {
+        PrintThroughScheduler::SetUp();
+        if (!IsSkipped()) {
+            ASSERT_TRUE(CupsHarness::Admin("lpadmin", {"-d", GetParam().name}));
+        }
+    }
+    void TearDown() override {
+        if (CupsHarness::Current().Running()) {
+            CupsHarness::Admin("lpadmin", {"-d", CupsHarness::DefaultQueue});
+        }
+    }
+};
+
+TEST_P(PrintOnEachQueue, PrintoutsTakeTheQueuesPaperPrintableAreaAndResolution) {
+    const Queue& queue = GetParam();
+    input.notes.lines = CommentLines(26);
+    Run(Ok);
+    const std::vector<Job> jobs = NewJobs();
+    ASSERT_EQ(jobs.size(), 2u);
+    const QString report = Document(jobs[0]);
+    for (const Job& job : jobs) {
+        EXPECT_EQ(job.destination, queue.name);
+        const QString pdf = Document(job);
+        const std::vector<QSizeF> pages = CupsHarness::PagesOf(pdf);
+        ASSERT_FALSE(pages.empty());
+        for (int page = 0; page < static_cast<int>(pages.size()); ++page) {
+            SCOPED_TRACE(::testing::Message() << "job " << job.id << " page " << page + 1);
+            EXPECT_NEAR(pages[page].width(), queue.paper.width(), 0.5);
+            EXPECT_NEAR(pages[page].height(), queue.paper.height(), 0.5);
+            EXPECT_EQ(InkOutside(pdf, page, queue.printable), 0);
+        }
+    }
+    ASSERT_EQ(CupsHarness::PagesOf(report).size(), 2u);
+
+    // The printable area in the printer's device pixels, and its corner.
+    const double pixelsPerPoint = queue.dpi / 72.0;
+    const QPointF corner = queue.printable.topLeft() * pixelsPerPoint;
+    const PageScale scale =
+        PageScale::ForPrintableSize((queue.printable.size() * pixelsPerPoint).toSize());
+    const auto words = CupsHarness::WordsOf(report);
 
     struct Expected {
         QString word;
@@ -194,6 +262,7 @@ TEST_F(PrintThroughScheduler, ReportTextsStandAtTheirPlacesOnTheDefaultPrintersP
         {"Country/area:", 0, {X, Y}},
         {"Group:", 0, {X, Y + scale.Y(300)}},
         {"Caries", 0, {X0, Y0}},
+        {input.scoreTexts[0], 0, {X0 + L + scale.X(235), Y0}},
         {"streptococci", 0, {X0, Y0 + Numeric::RoundToInt(5.5 * RH)}},
         {"Clin.", 0, {X0, Y0 + Numeric::RoundToInt(9.5 * RH)}},
         {"Comments", 0, scale.At(1280, 8245)},
@@ -210,18 +279,34 @@ TEST_F(PrintThroughScheduler, ReportTextsStandAtTheirPlacesOnTheDefaultPrintersP
         EXPECT_NEAR(at.x(), item.at.x(), 2.0);
         EXPECT_NEAR(at.y(), item.at.y(), 2.0);
     }
-    // The first score, in the score column beside its name.
-    const auto score = FindWord(words, input.scoreTexts[0], 0);
-    ASSERT_TRUE(score.has_value());
-    const double scoreX = score->box.left() * pixelsPerPoint - corner.x();
-    EXPECT_NEAR(scoreX, X0 + L + scale.X(235), 2.0);
+
+    // The factor table's frame is drawn with a 6-pixel pen: 6/dpi inch wide.
+    // Measured across its left side at mid-height, on a picture at 1200 dpi.
+    const double frameX = X0 - scale.X(110);
+    const double frameY =
+        (2 * Y0 - scale.Y(110) + Numeric::RoundToInt(9.5 * RH) + scale.Y(310)) / 2.0;
+    const QPointF side = (corner + QPointF(frameX, frameY)) / pixelsPerPoint;
+    const QImage across =
+        CupsHarness::RenderPage(report, 0, 1200, QRectF(side.x() - 3, side.y(), 6, 0.1));
+    ASSERT_FALSE(across.isNull());
+    int dark = 0;
+    for (int x = 0; x < across.width(); ++x) {
+        dark += qGray(across.pixel(x, 0)) < 128;
+    }
+    EXPECT_NEAR(dark, 6 * 1200.0 / queue.dpi, 2.0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Queues, PrintOnEachQueue, ::testing::ValuesIn(Queues),
+                         [](const auto& info) {
+                             QString name = info.param.name;
+                             return name.replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
+                         });
 
 TEST_F(PrintThroughScheduler, CommentsBeyondTwoPagesGoOnAThirdPage) {
     input.notes.lines = CommentLines(81);
     const QString pdf = PrintReportOnly();
     ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_EQ(CupsHarness::PageCountOf(pdf), 3);
+    EXPECT_EQ(CupsHarness::PagesOf(pdf).size(), 3u);
     const auto words = CupsHarness::WordsOf(pdf);
     EXPECT_TRUE(FindWord(words, "line080", 1));
     EXPECT_TRUE(FindWord(words, "line081", 2));

@@ -162,22 +162,37 @@ std::vector<Word> WordsOf(const QString& pdfPath) {
     return words;
 }
 
-int PageCountOf(const QString& pdfPath) {
-    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdfPath});
-    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                          QRegularExpression::MultilineOption);
-    const auto match = pages.match(info);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+std::vector<QSizeF> PagesOf(const QString& pdfPath) {
+    const QString info = RunTool(QStringLiteral("pdfinfo"),
+                                 {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                  QStringLiteral("100000"), pdfPath});
+    static const QRegularExpression size(
+        QStringLiteral("^Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"),
+        QRegularExpression::MultilineOption);
+    std::vector<QSizeF> pages;
+    for (auto it = size.globalMatch(info); it.hasNext();) {
+        const auto match = it.next();
+        pages.emplace_back(match.captured(1).toDouble(), match.captured(2).toDouble());
+    }
+    return pages;
 }
 
-QImage RenderPage(const QString& pdfPath, int page, int dpi) {
+QImage RenderPage(const QString& pdfPath, int page, int dpi, const QRectF& area) {
     const QTemporaryDir folder;
     const QString stem = folder.filePath(QStringLiteral("page"));
     const QString number = QString::number(page + 1);
-    RunTool(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), number,
-             QStringLiteral("-l"), number, QStringLiteral("-singlefile"), QStringLiteral("-png"),
-             pdfPath, stem});
+    QStringList arguments = {QStringLiteral("-r"),          QString::number(dpi),
+                             QStringLiteral("-f"),          number,
+                             QStringLiteral("-l"),          number,
+                             QStringLiteral("-singlefile"), QStringLiteral("-png")};
+    if (!area.isEmpty()) {
+        const QRect pixels = QRectF(area.topLeft() * dpi / 72.0, area.size() * dpi / 72.0).toRect();
+        arguments << QStringLiteral("-x") << QString::number(pixels.x()) << QStringLiteral("-y")
+                  << QString::number(pixels.y()) << QStringLiteral("-W")
+                  << QString::number(pixels.width()) << QStringLiteral("-H")
+                  << QString::number(pixels.height());
+    }
+    RunTool(QStringLiteral("pdftoppm"), arguments << pdfPath << stem);
     return QImage(stem + QStringLiteral(".png"));
 }
 

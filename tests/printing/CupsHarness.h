@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -54,8 +55,10 @@ struct Word {
     QRectF box;   // in PDF points, origin at the paper's top left
 };
 std::vector<Word> WordsOf(const QString& pdfPath);
-int PageCountOf(const QString& pdfPath);
-// One page (from 0) rasterised at `dpi`.
-QImage RenderPage(const QString& pdfPath, int page, int dpi);
+// The paper of each page, in PDF points.
+std::vector<QSizeF> PagesOf(const QString& pdfPath);
+// One page (from 0) rasterised at `dpi`; only `area` of it (in PDF points
+// from the paper's top left) when one is given.
+QImage RenderPage(const QString& pdfPath, int page, int dpi, const QRectF& area = {});
 
 } // namespace CupsHarness

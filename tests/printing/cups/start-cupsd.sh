@@ -6,8 +6,12 @@
 # spool, cache, state, logs, the listening socket and the captured jobs. The
 # machine's own scheduler and its configuration are not touched.
 #
-# Queues: "dentiplot" (the default; stores every job as a PDF in jobs/) and
-# "dentiplot-closed" (same device, but rejecting jobs).
+# Queues, all storing every job as a PDF in jobs/:
+#   dentiplot         the default: A4, 600 dpi, even 5 mm margins
+#   dentiplot-closed  the same printer, but rejecting jobs
+#   dentiplot-letter  US Letter, 300 dpi, uneven margins
+#   dentiplot-multi   several papers and resolutions; defaults Legal, 360 dpi
+#   dentiplot-raw     no printer description at all: no paper, no resolution
 set -eu
 
 state=$1
@@ -103,6 +107,9 @@ export CUPS_SERVER="$socket" CUPS_SERVERROOT="$base/root" CUPS_STATEDIR="$base/s
 lpadmin -p dentiplot -E -v "capture:$base/jobs" -P "$here/dentiplot-test.ppd" 2>> "$base/log/lpadmin.out"
 lpadmin -p dentiplot-closed -E -v "capture:$base/jobs" -P "$here/dentiplot-test.ppd" 2>> "$base/log/lpadmin.out"
 cupsreject dentiplot-closed
+lpadmin -p dentiplot-letter -E -v "capture:$base/jobs" -P "$here/letter-300.ppd" 2>> "$base/log/lpadmin.out"
+lpadmin -p dentiplot-multi -E -v "capture:$base/jobs" -P "$here/multi-paper.ppd" 2>> "$base/log/lpadmin.out"
+lpadmin -p dentiplot-raw -E -v "capture:$base/jobs" 2>> "$base/log/lpadmin.out"
 lpadmin -d dentiplot
 
 cat > "$state" <<STATE
