@@ -476,7 +476,7 @@ void TForm1::PaintPie(std::uint8_t missing) {
 void TForm1::CheckScoreEdit(QLineEdit* edit, int maximum, int index) {
     const QString text = edit->text();
     const ScoreRules::Verdict verdict = ScoreRules::Check(text, maximum);
-    if (verdict == ScoreRules::Verdict::NotNumeric || verdict == ScoreRules::Verdict::OutOfRange) {
+    if (ScoreRules::Rejected(verdict)) {
         ReportEntryError(edit, ScoreRules::Message(verdict));
         return;
     }
@@ -498,6 +498,22 @@ void TForm1::ReportEntryError(QLineEdit* edit, const QString& message) {
     edit->window()->activateWindow();
     edit->setFocus(Qt::OtherFocusReason);
     reportingEntryError_ = false;
+}
+
+bool TForm1::ReportRejectedScore() {
+    // An edit may still hold a character its check refused, while the model
+    // kept the factor's previous value. Advice and printout read the edits, so
+    // they would contradict the chart: the entry is reported again instead,
+    // the first such row in factor order, and the command does not start.
+    for (int row = 0; row < FactorRows::kRowCount; ++row) {
+        const ScoreRules::Verdict verdict =
+            ScoreRules::Check(edits_[row]->text(), FactorRows::Rows()[row].maximum);
+        if (ScoreRules::Rejected(verdict)) {
+            ReportEntryError(edits_[row], ScoreRules::Message(verdict));
+            return true;
+        }
+    }
+    return false;
 }
 
 void TForm1::StepScoreUp(QLineEdit* edit, int maximum) {
@@ -561,7 +577,7 @@ void TForm1::SpeedButton4Click() {
 }
 
 void TForm1::SpeedButton5Click() {
-    if (windows_.advice == nullptr || windows_.fragments == nullptr) {
+    if (windows_.advice == nullptr || windows_.fragments == nullptr || ReportRejectedScore()) {
         return;
     }
     BuildAdvice(ScoreTexts(), InmBearb::ChancePercent(), *windows_.fragments, *windows_.advice);
@@ -570,7 +586,7 @@ void TForm1::SpeedButton5Click() {
 
 void TForm1::SpeedButton7Click() {
     if (windows_.printDlg == nullptr || windows_.printService == nullptr ||
-        windows_.advice == nullptr || windows_.fragments == nullptr) {
+        windows_.advice == nullptr || windows_.fragments == nullptr || ReportRejectedScore()) {
         return;
     }
     TAdvice& advice = *windows_.advice;

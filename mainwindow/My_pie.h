@@ -112,6 +112,7 @@ private:
     void ColourLegend();
     void ShowIdentification();
     void ReportEntryError(QLineEdit* edit, const QString& message);
+    bool ReportRejectedScore();
 
     QWidget* client_ = nullptr;
     QFrame* panel3_ = nullptr;
