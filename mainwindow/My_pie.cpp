@@ -32,6 +32,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -127,6 +128,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     panel4_->installEventFilter(this);
     AlignPanels();
     FormCreate();
+    SetMinimumClientSize();
 }
 
 TForm1::~TForm1() = default;
@@ -371,6 +373,24 @@ void TForm1::FormCreate() {
     panel2_->resize(kScoreColumnWidth, panel2_->height());
     AlignPanels();
     ColourLegend();
+}
+
+void TForm1::SetMinimumClientSize() {
+    // The smallest window at which no control lies over another and none is
+    // cut off: the selector panel, aligned right, starts after the last
+    // toolbar button (it would otherwise take the buttons' clicks), and the
+    // score column shows its last row whole inside its frame. The chart area
+    // beside the column is then tall enough for the identification block
+    // above the legend; only the pie and the placeholder shrink further, as
+    // the resize rule has them do.
+    int buttonsRight = 0;
+    for (const QToolButton* button :
+         panel3_->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        buttonsRight = std::max(buttonsRight, button->geometry().right() + 1);
+    }
+    const int width = buttonsRight + kSelectorPanelWidth + 1;
+    const int columnHeight = panel2_->childrenRect().bottom() + 1 + panel2_->frameWidth();
+    setMinimumSize(width, kToolbarHeight + columnHeight);
 }
 
 void TForm1::AttachWindows(const Windows& windows) {

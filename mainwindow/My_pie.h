@@ -108,6 +108,7 @@ private:
     void ConnectRow(int row);
     void OrderKeyboardFocus();
     void AlignPanels();
+    void SetMinimumClientSize();
     void ApplyChartLayout(bool firstTime);
     void ColourLegend();
     void ShowIdentification();
