@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QToolButton>
@@ -131,6 +132,15 @@ TEST_F(MainWindowTest, TypingReplacesTheCharacterAndOnlyLettersOrDigitsGetIn) {
     // "Caries experience" is read-only: only its arrows set it.
     Type(Edit(Form(), 1), Qt::Key_2, "2");
     EXPECT_EQ(Edit(Form(), 1)->text(), " ");
+    // A letter with Ctrl is a shortcut, with Alt a mnemonic, whatever text
+    // the keyboard attaches: neither is typed nor raises a message.
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::AltModifier),
+          Qt::AltModifier | Qt::ShiftModifier, Qt::KeyboardModifiers(Qt::MetaModifier)}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_G, held, QStringLiteral("g"));
+        QApplication::sendEvent(Edit(Form(), 4), &press);
+        EXPECT_EQ(Edit(Form(), 4)->text(), " ") << held.toInt();
+    }
     EXPECT_EQ(closer.Count(), 0);
 }
 
