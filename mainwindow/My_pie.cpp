@@ -32,6 +32,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -127,6 +128,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     panel4_->installEventFilter(this);
     AlignPanels();
     FormCreate();
+    SetMinimumClientSize();
 }
 
 TForm1::~TForm1() = default;
@@ -373,6 +375,24 @@ void TForm1::FormCreate() {
     ColourLegend();
 }
 
+void TForm1::SetMinimumClientSize() {
+    // The smallest window at which no control lies over another and none is
+    // cut off: the selector panel, aligned right, starts after the last
+    // toolbar button (it would otherwise take the buttons' clicks), and the
+    // score column shows its last row whole inside its frame. The chart area
+    // beside the column is then tall enough for the identification block
+    // above the legend; only the pie and the placeholder shrink further, as
+    // the resize rule has them do.
+    int buttonsRight = 0;
+    for (const QToolButton* button :
+         panel3_->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        buttonsRight = std::max(buttonsRight, button->geometry().right() + 1);
+    }
+    const int width = buttonsRight + kSelectorPanelWidth + 1;
+    const int columnHeight = panel2_->childrenRect().bottom() + 1 + panel2_->frameWidth();
+    setMinimumSize(width, kToolbarHeight + columnHeight);
+}
+
 void TForm1::AttachWindows(const Windows& windows) {
     windows_ = windows;
 }
@@ -476,7 +496,7 @@ void TForm1::PaintPie(std::uint8_t missing) {
 void TForm1::CheckScoreEdit(QLineEdit* edit, int maximum, int index) {
     const QString text = edit->text();
     const ScoreRules::Verdict verdict = ScoreRules::Check(text, maximum);
-    if (verdict == ScoreRules::Verdict::NotNumeric || verdict == ScoreRules::Verdict::OutOfRange) {
+    if (ScoreRules::Rejected(verdict)) {
         ReportEntryError(edit, ScoreRules::Message(verdict));
         return;
     }
@@ -498,6 +518,22 @@ void TForm1::ReportEntryError(QLineEdit* edit, const QString& message) {
     edit->window()->activateWindow();
     edit->setFocus(Qt::OtherFocusReason);
     reportingEntryError_ = false;
+}
+
+bool TForm1::ReportRejectedScore() {
+    // An edit may still hold a character its check refused, while the model
+    // kept the factor's previous value. Advice and printout read the edits, so
+    // they would contradict the chart: the entry is reported again instead,
+    // the first such row in factor order, and the command does not start.
+    for (int row = 0; row < FactorRows::kRowCount; ++row) {
+        const ScoreRules::Verdict verdict =
+            ScoreRules::Check(edits_[row]->text(), FactorRows::Rows()[row].maximum);
+        if (ScoreRules::Rejected(verdict)) {
+            ReportEntryError(edits_[row], ScoreRules::Message(verdict));
+            return true;
+        }
+    }
+    return false;
 }
 
 void TForm1::StepScoreUp(QLineEdit* edit, int maximum) {
@@ -561,7 +597,7 @@ void TForm1::SpeedButton4Click() {
 }
 
 void TForm1::SpeedButton5Click() {
-    if (windows_.advice == nullptr || windows_.fragments == nullptr) {
+    if (windows_.advice == nullptr || windows_.fragments == nullptr || ReportRejectedScore()) {
         return;
     }
     BuildAdvice(ScoreTexts(), InmBearb::ChancePercent(), *windows_.fragments, *windows_.advice);
@@ -570,7 +606,7 @@ void TForm1::SpeedButton5Click() {
 
 void TForm1::SpeedButton7Click() {
     if (windows_.printDlg == nullptr || windows_.printService == nullptr ||
-        windows_.advice == nullptr || windows_.fragments == nullptr) {
+        windows_.advice == nullptr || windows_.fragments == nullptr || ReportRejectedScore()) {
         return;
     }
     TAdvice& advice = *windows_.advice;

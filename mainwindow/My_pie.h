@@ -108,10 +108,12 @@ private:
     void ConnectRow(int row);
     void OrderKeyboardFocus();
     void AlignPanels();
+    void SetMinimumClientSize();
     void ApplyChartLayout(bool firstTime);
     void ColourLegend();
     void ShowIdentification();
     void ReportEntryError(QLineEdit* edit, const QString& message);
+    bool ReportRejectedScore();
 
     QWidget* client_ = nullptr;
     QFrame* panel3_ = nullptr;

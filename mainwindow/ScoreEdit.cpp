@@ -58,10 +58,17 @@ void TScoreEdit::keyPressEvent(QKeyEvent* event) {
         event->matches(QKeySequence::DeleteCompleteLine)) {
         return;
     }
-    // A character that comes with Ctrl (or Ctrl and Shift) belongs to a
-    // shortcut, not to the score, whatever text the platform attaches.
-    if (held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    // A character that comes with Ctrl belongs to a shortcut, one with Alt
+    // (or Meta) to a mnemonic or a desktop command, not to the score,
+    // whatever text the platform attaches; Shift may come along with either.
+    // Ctrl and Alt together stay typing: some keyboards send AltGr that way.
+    const Qt::KeyboardModifiers command = held & ~Qt::ShiftModifier;
+    if (command == Qt::ControlModifier) {
         QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (command == Qt::AltModifier || command == Qt::MetaModifier) {
+        event->ignore();
         return;
     }
     // Typed text is a score only when it is one letter or digit. Anything

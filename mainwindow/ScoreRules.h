@@ -20,6 +20,12 @@ enum class Verdict {
 // Judges an edit's text against the row's maximum.
 Verdict Check(const QString& text, int maximum);
 
+// Whether the entry check refuses the text: it is reported and never reaches
+// the model.
+inline bool Rejected(Verdict verdict) {
+    return verdict == Verdict::NotNumeric || verdict == Verdict::OutOfRange;
+}
+
 // The message shown for a rejected text; empty for Blank and Accepted.
 QString Message(Verdict verdict);
 

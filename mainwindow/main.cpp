@@ -3,6 +3,7 @@
 #include "mainwindow/Program.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,6 +19,25 @@ bool DisplayAvailable() {
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+// The toolkit paints every window into an image of the screen's own pixel
+// format and has none for a palette display (256 colours or fewer): painting
+// there fails and can crash. Such a display is refused before anything is
+// painted, with the reason.
+constexpr int kLeastPaintableDepth = 15;
+
+bool DisplayPaintable() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int depth = screen != nullptr ? screen->depth() : kLeastPaintableDepth;
+    if (depth >= kLeastPaintableDepth) {
+        return true;
+    }
+    std::fprintf(stderr,
+                 "dentiplot: the display shows only %lld colours (%d bits per pixel); set it to "
+                 "thousands of colours (16 or 24 bits per pixel) and start again.\n",
+                 1LL << depth, depth);
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -28,6 +48,9 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
+    if (!DisplayPaintable()) {
+        return EXIT_FAILURE;
+    }
     TDentiplotProgram program;
     return program.Run();
 }

@@ -13,6 +13,9 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBoundaryFinder>
+#include <QValidator>
+#include <algorithm>
 
 namespace {
 
@@ -49,6 +52,57 @@ QIcon OkGlyph() {
     painter.end();
     return QIcon(pixmap);
 }
+
+// Where each character of `text` starts, and its end last: a character is
+// what the reader sees as one (a letter with its accents, an emoji with its
+// modifiers, a flag), however many code units it takes.
+QList<qsizetype> CharacterBoundaries(const QString& text) {
+    QList<qsizetype> boundaries{0};
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary()) {
+        boundaries << at;
+    }
+    return boundaries;
+}
+
+// The first `count` characters of `text`.
+QString LeftCharacters(const QString& text, int count) {
+    const QList<qsizetype> boundaries = CharacterBoundaries(text);
+    return text.left(boundaries[std::min<qsizetype>(count, boundaries.size() - 1)]);
+}
+
+// Keeps a one-line field to `limit` characters and never keeps half of one.
+// What goes beyond the limit is dropped from the end of what was just typed or
+// pasted, where the cursor stands, as a length limit drops it; a text set by
+// the program keeps its head.
+class CharacterLimit final : public QValidator {
+public:
+    CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+
+    State validate(QString& input, int& pos) const override {
+        const QList<qsizetype> boundaries = CharacterBoundaries(input);
+        const qsizetype excess = boundaries.size() - 1 - limit_;
+        if (excess <= 0) {
+            return Acceptable;
+        }
+        // The characters that end at or before the cursor.
+        const qsizetype before =
+            std::upper_bound(boundaries.cbegin(), boundaries.cend(), pos) - boundaries.cbegin() - 1;
+        if (before >= excess) {
+            const qsizetype from = boundaries[before - excess];
+            const qsizetype to = boundaries[before];
+            input.remove(from, to - from);
+            pos -= static_cast<int>(to - from);
+        } else {
+            input.truncate(boundaries[limit_]);
+            pos = std::min(pos, static_cast<int>(input.size()));
+        }
+        return Acceptable;
+    }
+
+private:
+    int limit_;
+};
 
 QFrame* AddFrame(QWidget* parent, const QString& objectName, QFrame::Shape shape,
                  const QRect& place) {
@@ -149,12 +203,12 @@ QLabel* TPatientIdent::AddLabel(const QString& objectName, const QString& text, 
     return label;
 }
 
-QLineEdit* TPatientIdent::AddEdit(const QString& objectName, int maxLength, const QRect& place) {
+QLineEdit* TPatientIdent::AddEdit(const QString& objectName, int limit, const QRect& place) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(objectName);
     edit->setFont(SansFont(false));
     edit->setPalette(FieldPalette(edit->palette()));
-    edit->setMaxLength(maxLength);
+    edit->setValidator(new CharacterLimit(limit, edit));
     edit->setGeometry(place);
     return edit;
 }
@@ -173,10 +227,10 @@ void TPatientIdent::LoadFrom(const NotesStore& store) {
 }
 
 void TPatientIdent::StoreInto(NotesStore& store) const {
-    store.name = Edit1->text().left(NotesStore::NameCapacity);
-    store.identNo = Edit2->text().left(NotesStore::IdentNoCapacity);
-    store.date = Edit3->text().left(NotesStore::DateCapacity);
-    store.examiner = Edit4->text().left(NotesStore::ExaminerCapacity);
+    store.name = LeftCharacters(Edit1->text(), NotesStore::NameCapacity);
+    store.identNo = LeftCharacters(Edit2->text(), NotesStore::IdentNoCapacity);
+    store.date = LeftCharacters(Edit3->text(), NotesStore::DateCapacity);
+    store.examiner = LeftCharacters(Edit4->text(), NotesStore::ExaminerCapacity);
     store.lines = SRichEdit1->DisplayedLines();
 }
 

@@ -24,8 +24,9 @@ public:
     // and shows the page indicator for the loaded comment.
     void LoadFrom(const NotesStore& store);
 
-    // Writes the four fields, each cut to its capacity, and the comment's
-    // displayed lines (formatting dropped) into `store`.
+    // Writes the four fields, each cut to its capacity in characters (never
+    // half of one), and the comment's displayed lines (formatting dropped)
+    // into `store`.
     void StoreInto(NotesStore& store) const;
 
     // Sets the page indicator back to "Page 1/1", as for an empty comment.
@@ -56,5 +57,5 @@ private:
     void CreateComment();
     void CreateButtons();
     QLabel* AddLabel(const QString& objectName, const QString& text, int left, int top);
-    QLineEdit* AddEdit(const QString& objectName, int maxLength, const QRect& place);
+    QLineEdit* AddEdit(const QString& objectName, int limit, const QRect& place);
 };

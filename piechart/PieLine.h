@@ -29,7 +29,9 @@ struct PieLine {
     QString label;               // the trimmed rest after the first blank; may be empty
 };
 
-// Labels are cut to this many characters after the separating blank.
+// Labels are cut to this many characters after the separating blank. A
+// character is what a reader sees as one: a letter with its accents, an emoji
+// with its modifiers, a flag; a cut never splits one.
 inline constexpr int kPieLabelLimit = 998;
 
 PieLine ReadPieLine(const QString& line);

@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -95,13 +96,23 @@ void CheckNumber(std::string_view text) {
     }
 }
 
+// Characters as the reader sees them, which the label limit counts.
+qsizetype CharacterCount(const QString& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() > 0) {
+        ++count;
+    }
+    return count;
+}
+
 void CheckLine(const QString& line, const PieLine& read) {
     Require(read.text == TrimBlanks(line), "entry text is not the trimmed line");
     Require(IsBlankFree(read.text), "entry text keeps a blank at an end");
     if (read.value) {
         Require(std::isfinite(*read.value), "line read as a non-finite value");
     }
-    Require(read.label.size() <= kPieLabelLimit, "label longer than the limit");
+    Require(CharacterCount(read.label) <= kPieLabelLimit, "label longer than the limit");
     Require(IsBlankFree(read.label), "label keeps a blank at an end");
     Require(read.text.contains(read.label), "label is not a part of the line");
     Require(PieLabel(read.text) == read.label, "label differs when read on its own");

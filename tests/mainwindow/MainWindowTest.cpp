@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QToolButton>
@@ -131,6 +132,15 @@ TEST_F(MainWindowTest, TypingReplacesTheCharacterAndOnlyLettersOrDigitsGetIn) {
     // "Caries experience" is read-only: only its arrows set it.
     Type(Edit(Form(), 1), Qt::Key_2, "2");
     EXPECT_EQ(Edit(Form(), 1)->text(), " ");
+    // A letter with Ctrl is a shortcut, with Alt a mnemonic, whatever text
+    // the keyboard attaches: neither is typed nor raises a message.
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::AltModifier),
+          Qt::AltModifier | Qt::ShiftModifier, Qt::KeyboardModifiers(Qt::MetaModifier)}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_G, held, QStringLiteral("g"));
+        QApplication::sendEvent(Edit(Form(), 4), &press);
+        EXPECT_EQ(Edit(Form(), 4)->text(), " ") << held.toInt();
+    }
     EXPECT_EQ(closer.Count(), 0);
 }
 
@@ -265,11 +275,51 @@ TEST_F(MainWindowTest, ResizeLaysOutTheChartArea) {
     EXPECT_EQ(Find<QFrame>(Form(), "Panel6")->geometry(), QRect(8, 658 - 183 - 7, 185, 183));
     Form().SetScreenWidth(800);
     EXPECT_EQ(Pie(Form())->size(), QSize(400, 400));
-    // Narrower: the pie follows the width, the legend stays at the bottom.
+    // Narrower, down to the smallest window: the pie follows the width, the
+    // legend stays at the bottom. D = 686 - 235 - 185 + 5 = 271, 271 * 0.9375.
     Form().resize(500, 600);
     QApplication::processEvents();
-    EXPECT_EQ(Pie(Form())->width(), 80);
+    ASSERT_EQ(Form().width(), 686);
+    EXPECT_EQ(Pie(Form())->width(), 254);
     EXPECT_EQ(Find<QFrame>(Form(), "Panel6")->y(), 558 - 183 - 7);
+}
+
+// At its smallest the window still shows every control of the toolbar, the
+// score column, the identification block and the legend whole and clear of
+// the others; only the pie keeps shrinking.
+TEST_F(MainWindowTest, AtItsSmallestSizeNoControlsOverlap) {
+    Form().show();
+    Form().resize(1, 1);
+    QApplication::processEvents();
+    ASSERT_EQ(Form().size(), QSize(686, 515));
+
+    QList<QWidget*> controls;
+    for (const char* container : {"Panel3", "Panel5", "Panel2"}) {
+        controls << Find<QWidget>(Form(), container)
+                        ->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    controls << Find<QWidget>(Form(), "Panel12") << Find<QWidget>(Form(), "Panel6");
+    const auto place = [this](const QWidget* control) {
+        return QRect(control->mapTo(&Form(), QPoint(0, 0)), control->size());
+    };
+    // A row's spin button is attached to its edit and covers the edit's
+    // right border, as designed; the two count as one control.
+    const auto attached = [](const QWidget* a, const QWidget* b) {
+        const QString edit = a->objectName();
+        return edit.startsWith("MaskEdit") && b->objectName() == "SpinButton" + edit.mid(8);
+    };
+    for (int i = 0; i < controls.size(); ++i) {
+        const QWidget* a = controls[i];
+        ASSERT_TRUE(a->isVisible()) << a->objectName().toStdString();
+        EXPECT_TRUE(Form().rect().contains(place(a))) << a->objectName().toStdString();
+        for (int j = i + 1; j < controls.size(); ++j) {
+            const QWidget* b = controls[j];
+            if (!a->isAncestorOf(b) && !b->isAncestorOf(a) && !attached(a, b)) {
+                EXPECT_FALSE(place(a).intersects(place(b)))
+                    << a->objectName().toStdString() << " over " << b->objectName().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(MainWindowTest, LegendColoursFollowTheDisplayDepth) {

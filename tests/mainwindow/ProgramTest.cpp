@@ -105,18 +105,48 @@ TEST_F(ProgramTest, AdviceIsAssembledForTheScoresAndShown) {
     EXPECT_FALSE(program_->Advice().Lines().isEmpty());
 }
 
-TEST_F(ProgramTest, UnreadableScoreEndsTheAdviceWithTheStandardErrorBox) {
-    Start();
+// A character the entry check refused stays in its edit while the model keeps
+// the previous value; advice and Print must not read it. Both answer with the
+// entry check's own message and hand the focus back to that edit. The printer
+// is missing, so asking it would show its own error box.
+TEST_F(ProgramTest, RejectedScoreStopsAdviceAndPrintAtTheEntryMessage) {
+    Start(true);
+    program_->ShowMainWindow();
+    Form().activateWindow();
+    QApplication::processEvents();
     EnterScores(Form(), DefaultScores());
-    ModalCloser closer;
-    Edit(Form(), 3)->setText("x"); // rejected, but it stays in the edit
-    ASSERT_EQ(closer.Count(), 1);
+    QStringList windows;
+    ModalCloser closer([&windows](QWidget* modal) {
+        windows << modal->metaObject()->className();
+        qobject_cast<QDialog*>(modal)->reject();
+    });
     Click("SpeedButton5");
-    ASSERT_EQ(closer.Count(), 2);
-    EXPECT_EQ(closer.Titles().last(), "Dentiplot");
-    EXPECT_EQ(closer.Texts().last(), "'x' is not a valid integer value.");
-    EXPECT_TRUE(program_->Advice().Lines().isEmpty());
-    EXPECT_FALSE(program_->Advice().isVisible());
+    const QStringList advice = program_->Advice().Lines();
+    ASSERT_FALSE(advice.isEmpty());
+
+    QLineEdit* diet = Edit(Form(), 3);
+    diet->setFocus();
+    Type(diet, Qt::Key_7, "7");
+    for (const char* button : {"SpeedButton5", "SpeedButton7"}) {
+        Edit(Form(), 4)->setFocus();
+        Click(button);
+        QApplication::processEvents();
+        EXPECT_TRUE(diet->hasFocus()) << button;
+    }
+    EXPECT_EQ(closer.Texts(), QStringList(3, QStringLiteral("Value out of range")));
+    EXPECT_EQ(closer.Titles().mid(1), QStringList(3, QString()));
+
+    Type(diet, Qt::Key_X, "x");
+    Click("SpeedButton7");
+    EXPECT_EQ(closer.Texts().mid(3), QStringList(2, QStringLiteral("Not a numerical value")));
+    EXPECT_EQ(windows, QStringList({"TAdvice"}) + QStringList(5, QStringLiteral("QMessageBox")));
+    EXPECT_EQ(program_->Advice().Lines(), advice);
+    EXPECT_EQ(jobs_, 0);
+
+    // Corrected, the commands run again; a blank still counts as not given.
+    diet->setText(" ");
+    Click("SpeedButton5");
+    EXPECT_EQ(windows.last(), "TAdvice");
 }
 
 TEST_F(ProgramTest, MissingPrinterIsReportedBeforeTheDialog) {

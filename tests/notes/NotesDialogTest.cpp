@@ -8,6 +8,8 @@
 #include "tests/notes/QStringPrinter.h"
 #include "tests/support/ModalCloser.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,7 +59,6 @@ TEST_F(NotesDialog, LayoutAndTabOrder) {
     EXPECT_EQ(dialog.OKBtn->geometry(), QRect(235, 441, 102, 38));
     EXPECT_EQ(dialog.Label6->pos(), QPoint(561, 140));
     EXPECT_EQ(Indicator(), QStringLiteral("Page 1/1"));
-    EXPECT_EQ(dialog.Edit3->maxLength(), 23);
     EXPECT_EQ(dialog.focusWidget(), dialog.Edit1);
 
     // Tab visits the four fields and the comment, never the buttons.
@@ -131,17 +132,49 @@ TEST_F(NotesDialog, CancelKeepsTheStoreAndNextOpeningShowsIt) {
     EXPECT_EQ(store.name, QStringLiteral("Old Name"));
 }
 
-TEST_F(NotesDialog, OverlongTextsAreCutToCapacity) {
-    const QString longText(40, QLatin1Char('x'));
-    store.name = store.identNo = store.date = store.examiner = longText;
-    dialog.LoadFrom(store);
-    dialog.Edit3->setMaxLength(100); // cut on storing even if a field held more
-    dialog.Edit3->setText(longText);
-    dialog.StoreInto(store);
-    EXPECT_EQ(store.name, longText.left(31));
-    EXPECT_EQ(store.identNo, longText.left(31));
-    EXPECT_EQ(store.date, longText.left(23));
-    EXPECT_EQ(store.examiner, longText.left(31));
+// The limits count characters as the reader sees them, whatever their code
+// units, and never keep half of one: not as typed or pasted, not on loading,
+// not on storing (whence the main window's labels and the printouts).
+TEST_F(NotesDialog, FieldLimitsCountCharactersAndNeverSplitOne) {
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString flag = QString::fromUtf8("\xF0\x9F\x87\xB8\xF0\x9F\x87\xAA");
+    const auto type = [](QLineEdit* edit, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(edit, &press);
+    };
+    struct Field {
+        QLineEdit* edit;
+        int limit;
+        QString NotesStore::*stored;
+    };
+    for (const Field& field :
+         {Field{dialog.Edit1, 31, &NotesStore::name}, Field{dialog.Edit2, 31, &NotesStore::identNo},
+          Field{dialog.Edit3, 23, &NotesStore::date},
+          Field{dialog.Edit4, 31, &NotesStore::examiner}}) {
+        QLineEdit* edit = field.edit;
+        const QString head(field.limit - 1, QLatin1Char('a'));
+        edit->clear();
+        QTest::keyClicks(edit, head);
+        type(edit, emoji);
+        type(edit, QStringLiteral("b"));
+        type(edit, flag);
+        EXPECT_EQ(edit->text(), head + emoji) << field.limit;
+
+        // A paste keeps as many of its characters as fit, whole.
+        edit->setText(head.left(field.limit - 2));
+        edit->setCursorPosition(1);
+        edit->insert(flag + emoji + flag + emoji);
+        EXPECT_EQ(edit->text(), "a" + flag + emoji + head.left(field.limit - 3)) << field.limit;
+
+        store.*field.stored = head + flag + emoji;
+        dialog.LoadFrom(store);
+        EXPECT_EQ(edit->text(), head + flag) << field.limit;
+
+        edit->setValidator(nullptr); // cut on storing even if a field held more
+        edit->setText(head + emoji + flag);
+        dialog.StoreInto(store);
+        EXPECT_EQ(store.*field.stored, head + emoji) << field.limit;
+    }
 }
 
 TEST_F(NotesDialog, IndicatorAcrossTheFirstPageEnd) {

@@ -131,11 +131,18 @@ TEST(PieLineReading, LabelKeepsAtMostTheLimitAfterTheBlank) {
     // Blanks inside the limit are trimmed from what is kept.
     EXPECT_EQ(ReadPieLine("1 " + QString(kPieLabelLimit - 1, QLatin1Char('a')) + " z").label,
               QString(kPieLabelLimit - 1, QLatin1Char('a')));
-    // A character outside the basic plane cut at the limit is dropped whole.
+    // The limit counts characters as the reader sees them, whatever their
+    // code units, and a cut never splits one: the 998th is kept whole, the
+    // 999th dropped whole.
+    const QString head(kPieLabelLimit - 1, QLatin1Char('a'));
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-    const QString cut =
-        ReadPieLine("1 " + QString(kPieLabelLimit - 1, QLatin1Char('a')) + emoji).label;
-    EXPECT_EQ(cut.size(), kPieLabelLimit - 1);
+    const QString thumbWithTone = QString::fromUtf8("\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD");
+    const QString flag = QString::fromUtf8("\xF0\x9F\x87\xB8\xF0\x9F\x87\xAA");
+    const QString accented = QString::fromUtf8("e\xCC\x81");
+    for (const QString& last : {emoji, thumbWithTone, flag, accented}) {
+        EXPECT_EQ(ReadPieLine("1 " + head + last + last).label, head + last) << last.size();
+        EXPECT_EQ(ReadPieLine("1 " + head + "a" + last).label, head + "a") << last.size();
+    }
 }
 
 TEST(PieLineReading, OddInputNeverBreaksTheReader) {
