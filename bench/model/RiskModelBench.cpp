@@ -4,7 +4,7 @@
 
 #include "model/RiskModel.h"
 #include "model/SectorComputation.h"
-#include "tests/model/ScoreSets.h"
+#include "tests/sample/ScoreSets.h"
 
 #include <benchmark/benchmark.h>
 
