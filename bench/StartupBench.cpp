@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -57,21 +56,19 @@ int RunProbe(int argc, char** argv, bool bare) {
     return QApplication::exec();
 }
 
-// Runs the probe and returns the seconds until it has ended.
-double TimeToFirstPaint(const char* variant) {
-    static const std::string self = std::filesystem::read_symlink("/proc/self/exe");
-    const auto start = std::chrono::steady_clock::now();
-    if (std::system(("exec '" + self + "' --probe=" + variant).c_str()) != 0) {
-        std::fprintf(stderr, "start-up probe %s failed\n", variant);
-        std::abort();
-    }
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// One start-up per iteration; each figure is the median of 20.
+// One start-up per iteration, timed until the probe has ended; each figure
+// is the median of 20.
 void Startup(benchmark::State& state, const char* variant) {
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe");
+    const std::string command = "exec '" + self + "' --probe=" + variant;
     for (auto _ : state) {
-        state.SetIterationTime(TimeToFirstPaint(variant));
+        const auto start = std::chrono::steady_clock::now();
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError("the start-up probe failed");
+            break;
+        }
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
 }
 void MedianOf20(benchmark::internal::Benchmark* b) {
