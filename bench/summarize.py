@@ -12,22 +12,21 @@ import json
 import pathlib
 import sys
 
-# (program, figure, baseline, what is compared, value to read)
-#   value: "cpu" / "real" per iteration (optionally "/N": per one of N items),
-#   or the name of a counter in ms or us.
+# (program, figure, baseline, what is compared, time to read)
+#   "cpu" or "real" time per iteration; "/N": the figure per one of N items.
 PAIRS = [
-    ("bench_model", "EnterScoreWithRecomputation", "ComputeSectorsOnce",
+    ("bench_dentiplot", "EnterScoreWithRecomputation", "ComputeSectorsOnce",
      "score entry with recomputation vs the bare computation", "cpu"),
-    ("bench_model", "ComputeSectorsOnce", "BaselineScoreSum",
+    ("bench_dentiplot", "ComputeSectorsOnce", "BaselineScoreSum",
      "sector computation vs summing the ten scores", "cpu"),
-    ("bench_model", "ExhaustiveSweep", "ComputeSectorsOnce",
+    ("bench_dentiplot", "ExhaustiveSweep", "ComputeSectorsOnce",
      "exhaustive sweep, per score set vs one computation", "cpu/5308416"),
-    ("bench_piechart", "BM_LoadAndPaintPie", "BM_OneEllipse",
+    ("bench_dentiplot", "BM_LoadAndPaintPie", "BM_OneEllipse",
      "load 5 lines + paint a 525 px pie vs one ellipse", "cpu"),
-    ("mainwindow_change_bench", "BM_ScoreChangeToRepaint", "BM_RepaintOnly",
-     "score change to chart repainted vs the repaint alone (median)", "median_us"),
-    ("mainwindow_startup_bench", "BM_StartupDentiplot", "BM_StartupBareMainWindow",
-     "start-up to first paint vs a bare main window (median)", "median_ms"),
+    ("bench_dentiplot", "BM_ScoreChangeToRepaint", "BM_RepaintOnly",
+     "score change to chart repainted vs the repaint alone", "cpu"),
+    ("bench_dentiplot", "Startup/Dentiplot", "Startup/BareMainWindow",
+     "start-up to first paint vs a bare main window with one line (median)", "real"),
     ("bench_printing", "ReportAndAdvice", "OneLineJob",
      "report (200 comment lines) + advice vs a one-line job", "real"),
 ]
@@ -35,15 +34,8 @@ PAIRS = [
 UNIT_TO_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
 
 
-def figure_ns(run, value):
-    kind, _, per = value.partition("/")
-    if kind in ("cpu", "real"):
-        ns = run[kind + "_time"] * UNIT_TO_NS[run.get("time_unit", "ns")]
-        return ns / int(per) if per else ns
-    if value in run:
-        scale = 1e6 if value.endswith("_ms") else 1e3
-        return run[value] * scale
-    return run["real_time"] * UNIT_TO_NS[run.get("time_unit", "ns")]
+def figure_ns(run, kind, per=1):
+    return run[kind + "_time"] * UNIT_TO_NS[run.get("time_unit", "ns")] / per
 
 
 def readable(ns):
@@ -51,6 +43,12 @@ def readable(ns):
         if ns >= size:
             return f"{ns / size:.3g} {unit}"
     return f"{ns:.3g} ns"
+
+
+def name(run):
+    """The benchmark's name without the run's settings ("iterations:1", ...)."""
+    parts = run.get("run_name", run["name"]).split("/")
+    return "/".join(p for p in parts if ":" not in p and p != "manual_time")
 
 
 def load(folder):
@@ -61,9 +59,10 @@ def load(folder):
         except (OSError, ValueError):
             continue
         for run in data.get("benchmarks", []):
-            if run.get("run_type", "iteration") == "iteration":
-                runs.setdefault((path.stem, run["name"].split("/")[0]), run)
-        runs.setdefault(("context", path.stem), data.get("context", {}))
+            # A benchmark repeated for its median reports only aggregates.
+            if run.get("run_type", "iteration") == "iteration" or \
+                    run.get("aggregate_name") == "median":
+                runs.setdefault((path.stem, name(run)), run)
     return runs
 
 
@@ -78,7 +77,8 @@ def main():
             print(f"| {what} | not measured | | |")
             continue
         # "/N" divides the figure only: the baseline is one item already.
-        fa, fb = figure_ns(a, value), figure_ns(b, value.partition("/")[0])
+        kind, _, per = value.partition("/")
+        fa, fb = figure_ns(a, kind, int(per or 1)), figure_ns(b, kind)
         ratio = fa / fb if fb > 0 else float("nan")
         print(f"| {what} | {readable(fa)} | {readable(fb)} | {ratio:.2f} |")
     return 0

@@ -4,8 +4,8 @@
 #   1. the "ci" preset: the ordinary build, warnings as errors, all tests;
 #   2. the "asan" preset: everything built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, all tests again; any report fails the test;
-#   3. the "fuzz" preset: the libFuzzer targets, each fuzzed for a short,
-#      bounded time from its seed corpus.
+#   3. the "fuzz" preset: the libFuzzer target of the pie chart's data line
+#      reader, fuzzed for a short, bounded time from its seed corpus.
 # DENTIPLOT_PRESET=<preset> runs only that preset's stage (e.g. "ci" or "dev").
 # The exit status is non-zero when any build or test fails.
 set -euo pipefail
@@ -32,6 +32,4 @@ fi
 
 stage ci
 stage asan
-# Each fuzz target keeps one core busy for its bounded time; they run side
-# by side.
 stage fuzz

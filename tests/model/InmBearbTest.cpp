@@ -1,13 +1,13 @@
 #include "model/InmBearb.h"
 
-#include "model/Numeric.h"
+#include "model/SectorComputation.h"
 
 #include <gtest/gtest.h>
-
-using Numeric::FixedTwo;
+#include <string>
 
 // One walk through the life of the program's assessment, from the untouched
-// record over start-up to a full set of scores and a selector change.
+// record over start-up to a full set of scores and a selector change; each
+// accessor must give its own sector.
 TEST(InmBearb, ProcessWideAssessment) {
     EXPECT_EQ(InmBearb::GetCountryArea(), 0);
     EXPECT_EQ(InmBearb::GetGroup(), 0);
@@ -16,23 +16,22 @@ TEST(InmBearb, ProcessWideAssessment) {
     InmBearb::SetCountryArea(1);
     InmBearb::SetGroup(1);
     EXPECT_EQ(InmBearb::EnterScore(10, "1"), 9);
-    const char* const defaults[] = {"2", "1", "2", "2", "2", "2", "2", "1", "1"};
-    std::uint8_t missing = 9;
+    const char* const scores = "2012312211";
     for (std::uint8_t index = 1; index <= 9; ++index) {
-        missing = InmBearb::EnterScore(index, defaults[index - 1]);
+        EXPECT_EQ(InmBearb::EnterScore(index, std::string(1, scores[index - 1])), 9 - index);
     }
-    EXPECT_EQ(missing, 0);
-    EXPECT_EQ(FixedTwo(InmBearb::ChancePercent()), "21.24");
-    EXPECT_EQ(FixedTwo(InmBearb::DietPercent()), "22.59");
-    EXPECT_EQ(FixedTwo(InmBearb::BacteriaPercent()), "22.59");
-    EXPECT_EQ(FixedTwo(InmBearb::SusceptibilityPercent()), "22.59");
-    EXPECT_EQ(FixedTwo(InmBearb::CircumstancesPercent()), "11.00");
 
     // A selector change followed by a recheck of factor 1.
     InmBearb::SetCountryArea(3);
-    InmBearb::SetGroup(3);
-    EXPECT_EQ(FixedTwo(InmBearb::ChancePercent()), "21.24");
+    InmBearb::SetGroup(2);
+    EXPECT_EQ(InmBearb::GetCountryArea(), 3);
+    EXPECT_EQ(InmBearb::GetGroup(), 2);
     EXPECT_EQ(InmBearb::EnterScore(1, "2"), 0);
-    EXPECT_EQ(FixedTwo(InmBearb::ChancePercent()), "11.88");
-    EXPECT_EQ(FixedTwo(InmBearb::CircumstancesPercent()), "12.31");
+    const InmBearb::SectorShares s =
+        InmBearb::ComputeSectors({2, 0, 1, 2, 3, 1, 2, 2, 1, 1}, 13).Shares;
+    EXPECT_EQ(InmBearb::ChancePercent(), s.Chance);
+    EXPECT_EQ(InmBearb::DietPercent(), s.Diet);
+    EXPECT_EQ(InmBearb::BacteriaPercent(), s.Bacteria);
+    EXPECT_EQ(InmBearb::SusceptibilityPercent(), s.Susceptibility);
+    EXPECT_EQ(InmBearb::CircumstancesPercent(), s.Circumstances);
 }

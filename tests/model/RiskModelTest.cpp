@@ -1,32 +1,25 @@
+// The score record: when it computes, the defaults for blank factors, and
+// what it refuses to store.
+
 #include "model/RiskModel.h"
 
-#include "model/Numeric.h"
-
+#include <array>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <string_view>
 
 using InmBearb::ComputeSectors;
 using InmBearb::FactorScores;
 using InmBearb::RiskModel;
 using InmBearb::SectorShares;
-using Numeric::FixedTwo;
 
 namespace {
 
-// An assessment as the main window leaves it after start-up: "Standard set"
-// in both selectors and clinical judgement preset to 1.
-RiskModel StartedModel() {
-    RiskModel model;
-    model.SetCountryArea(1);
-    model.SetGroup(1);
-    model.EnterScore(10, "1");
-    return model;
-}
-
-// Enters the factors 1 to 9 from a text of nine characters.
+// Enters the ten factors from a text of ten characters, the blank included.
 void EnterFactors(RiskModel& model, const std::string& cells) {
-    for (std::uint8_t index = 1; index <= 9; ++index) {
-        model.EnterScore(index, std::string(1, cells[index - 1]));
+    for (std::uint8_t index = 1; index <= RiskModel::FactorCount; ++index) {
+        model.EnterScore(index, cells.substr(index - 1, 1));
     }
 }
 
@@ -39,93 +32,108 @@ std::string Cells(const RiskModel& model) {
     return cells;
 }
 
-void ExpectSameShares(const SectorShares& actual, const SectorShares& expected) {
-    EXPECT_EQ(actual.Chance, expected.Chance);
-    EXPECT_EQ(actual.Diet, expected.Diet);
-    EXPECT_EQ(actual.Bacteria, expected.Bacteria);
-    EXPECT_EQ(actual.Susceptibility, expected.Susceptibility);
-    EXPECT_EQ(actual.Circumstances, expected.Circumstances);
+// The five percentages, to compare bit for bit.
+std::array<double, 5> Values(const SectorShares& s) {
+    return {s.Chance, s.Diet, s.Bacteria, s.Susceptibility, s.Circumstances};
 }
 
 } // namespace
 
-TEST(RiskModel, ComputesOnlyOnceSevenFactorsAreEntered) {
+TEST(RiskModel, ComputesWhileAtMostThreeFactorsAreBlank) {
     RiskModel model;
     EXPECT_EQ(model.EnterScore(1, " "), 10);
-    EXPECT_EQ(model.ChancePercent(), 0);
     model.SetCountryArea(1);
     model.SetGroup(1);
     EXPECT_EQ(model.EnterScore(10, "1"), 9);
-    EXPECT_EQ(model.EnterScore(1, "3"), 8);
-    EXPECT_EQ(model.EnterScore(2, "0"), 7);
-    EXPECT_EQ(model.EnterScore(3, "1"), 6);
-    EXPECT_EQ(model.EnterScore(4, "1"), 5);
-    EXPECT_EQ(model.EnterScore(5, "0"), 4);
-    EXPECT_EQ(model.ChancePercent(), 0);
+    const char* const digits = "30110";
+    for (std::uint8_t index = 1; index <= 5; ++index) {
+        EXPECT_EQ(model.EnterScore(index, std::string(1, digits[index - 1])), 9 - index);
+    }
+    EXPECT_EQ(model.ChancePercent(), 0); // four blank: nothing computed yet
     EXPECT_EQ(model.EnterScore(6, "0"), 3);
+    const SectorShares three = ComputeSectors({3, 0, 1, 1, 0, 0, 2, 1, 1, 1}, 10).Shares;
+    EXPECT_EQ(Values(model.Shares()), Values(three));
 
-    // The three blank factors (7, 8, 9) take their defaults 2, 1 and 1.
-    const FactorScores withDefaults{3, 0, 1, 1, 0, 0, 2, 1, 1, 1};
-    ExpectSameShares(model.Shares(), ComputeSectors(withDefaults, 10).Shares);
-    EXPECT_EQ(Cells(model), "301100   1");
-}
-
-TEST(RiskModel, FourBlanksKeepThePreviousResults) {
-    RiskModel model = StartedModel();
-    EnterFactors(model, "21222 2  "); // factors 6, 8 and 9 at their defaults
-    const SectorShares before = model.Shares();
-    EXPECT_EQ(FixedTwo(before.Chance), "21.24");
-
+    // Back to four blank, the results stay, whatever else is entered.
     EXPECT_EQ(model.EnterScore(3, " "), 4);
-    ExpectSameShares(model.Shares(), before);
-    EXPECT_EQ(model.EnterScore(1, "0"), 4); // a change while four are blank counts for nothing
-    ExpectSameShares(model.Shares(), before);
+    EXPECT_EQ(model.EnterScore(1, "0"), 4);
+    EXPECT_EQ(Values(model.Shares()), Values(three));
+    EXPECT_EQ(Cells(model), "00 100   1");
 
-    EXPECT_EQ(model.EnterScore(3, "2"), 3); // the caries-free history now shows
-    EXPECT_GT(model.ChancePercent(), before.Chance);
-    EXPECT_EQ(Cells(model), "01222 2  1");
+    // A selector change shows only at the next score.
+    model.SetCountryArea(2);
+    model.SetGroup(3);
+    EXPECT_EQ(model.GetCountryArea(), 2);
+    EXPECT_EQ(model.GetGroup(), 3);
+    EXPECT_EQ(model.EnterScore(3, "1"), 3);
+    EXPECT_EQ(Values(model.Shares()),
+              Values(ComputeSectors({0, 0, 1, 1, 0, 0, 2, 1, 1, 1}, 12).Shares));
 }
 
-TEST(RiskModel, SelectorChangeWaitsForTheNextScore) {
-    RiskModel model = StartedModel();
-    EnterFactors(model, "212222211");
-    const SectorShares standard = model.Shares();
+TEST(RiskModel, BlankFactorsReadAsTheirDefaults) {
+    const std::array<double, RiskModel::FactorCount> defaults = {2, 1, 2, 2, 2, 2, 2, 1, 1, 1};
+    for (std::size_t blank = 0; blank < defaults.size(); ++blank) {
+        RiskModel model;
+        model.SetCountryArea(1);
+        model.SetGroup(1);
+        std::string cells(RiskModel::FactorCount, '0');
+        cells[blank] = ' ';
+        EnterFactors(model, cells);
+        std::array<double, RiskModel::FactorCount> v{};
+        v[blank] = defaults[blank];
+        const FactorScores expected{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]};
+        EXPECT_EQ(model.MissingCount(), 1) << "factor " << blank + 1;
+        EXPECT_EQ(Cells(model), cells); // the default never shows in the cell
+        EXPECT_EQ(Values(model.Shares()), Values(ComputeSectors(expected, 10).Shares));
+    }
+}
 
-    model.SetGroup(2);
-    model.SetCountryArea(2);
-    EXPECT_EQ(model.ChanceAdjustment(), 20);
-    EXPECT_EQ(model.GetCountryArea(), 2);
-    EXPECT_EQ(model.GetGroup(), 2);
-    ExpectSameShares(model.Shares(), standard);
-
-    model.EnterScore(1, "2");
-    EXPECT_EQ(FixedTwo(model.ChancePercent()), "35.03");
-    EXPECT_EQ(FixedTwo(model.CircumstancesPercent()), "9.07");
+TEST(RiskModel, StoresTheFirstCharacterOfADigitOrTheBlank) {
+    RiskModel model;
+    model.SetCountryArea(1);
+    model.SetGroup(1);
+    EXPECT_EQ(model.EnterScore(1, "31"), 9);
+    EXPECT_EQ(model.Cell(1), '3');
+    // A stored 9 reads as the default without counting as missing.
+    EnterFactors(model, "9122222111");
+    EXPECT_EQ(model.MissingCount(), 0);
+    EXPECT_EQ(Values(model.Shares()),
+              Values(ComputeSectors({2, 1, 2, 2, 2, 2, 2, 1, 1, 1}, 10).Shares));
 }
 
 TEST(RiskModel, BadInputChangesNothing) {
-    RiskModel model = StartedModel();
-    EnterFactors(model, "21222221 ");
+    // Guard bytes on both sides show a cell written outside the record.
+    struct Guarded {
+        std::array<char, 16> front{};
+        RiskModel model;
+        std::array<char, 16> back{};
+    };
+    const auto guarded = std::make_unique<Guarded>();
+    RiskModel& model = guarded->model;
+    model.SetCountryArea(2);
+    model.SetGroup(3);
+    EnterFactors(model, "21222221 1");
     const SectorShares before = model.Shares();
 
-    EXPECT_EQ(model.EnterScore(0, "3"), 1);
-    EXPECT_EQ(model.EnterScore(11, "3"), 1);
-    EXPECT_EQ(model.EnterScore(255, " "), 1);
-    EXPECT_EQ(model.EnterScore(9, ""), 1);
-    EXPECT_EQ(model.EnterScore(1, "x"), 1);
-    EXPECT_EQ(model.EnterScore(2, std::string_view("\0", 1)), 1);
+    struct BadCall {
+        std::uint8_t index;
+        std::string_view text;
+    };
+    const BadCall calls[] = {{0, "3"},
+                             {11, "3"},
+                             {12, "3"},
+                             {255, " "},
+                             {9, ""},
+                             {1, "x"},
+                             {2, std::string_view("\0", 1)}};
+    for (const BadCall& call : calls) {
+        EXPECT_EQ(model.EnterScore(call.index, call.text), 1) << int(call.index);
+    }
     EXPECT_EQ(Cells(model), "21222221 1");
-    ExpectSameShares(model.Shares(), before);
-}
-
-TEST(RiskModel, CellsKeepWhatWasTyped) {
-    RiskModel model = StartedModel();
-    // Only the first character of a longer text is stored.
-    EXPECT_EQ(model.EnterScore(1, "31"), 8);
-    EXPECT_EQ(model.Cell(1), '3');
-    // A stored 9 reads as the default without counting as missing.
-    EnterFactors(model, "912222211");
-    EXPECT_EQ(model.MissingCount(), 0);
-    EXPECT_EQ(Cells(model), "9122222111");
-    EXPECT_EQ(FixedTwo(model.ChancePercent()), "21.24");
+    EXPECT_EQ(model.GetCountryArea(), 2);
+    EXPECT_EQ(model.GetGroup(), 3);
+    EXPECT_EQ(Values(model.Shares()), Values(before));
+    const std::array<char, 16> untouched{};
+    EXPECT_EQ(guarded->front, untouched);
+    EXPECT_EQ(guarded->back, untouched);
 }

@@ -1,159 +1,123 @@
+// The sector computation: golden figures for chosen score sets, and every
+// score set under every selector pair against an independent reference.
+
 #include "model/SectorComputation.h"
 
 #include "model/Numeric.h"
+#include "tests/sample/ScoreSets.h"
 
+#include <QCryptographicHash>
+#include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <string>
 
 using InmBearb::ChanceAdjustmentFor;
 using InmBearb::ComputeSectors;
 using InmBearb::FactorScores;
-using InmBearb::SectorComputation;
+using InmBearb::SectorShares;
 using Numeric::FixedTwo;
 
 namespace {
 
-// Every factor at the value a blank factor defaults to.
-constexpr FactorScores Defaults{2, 1, 2, 2, 2, 2, 2, 1, 1, 1};
-// Every factor at its maximum; clinical judgement is set per case.
-constexpr FactorScores Maxima{3, 2, 3, 3, 3, 3, 3, 3, 2, 3};
-
-FactorScores WithJudgement(FactorScores scores, double judgement) {
-    scores.CJ = judgement;
-    return scores;
+FactorScores Scores(const char* digits) {
+    auto at = [digits](int i) { return static_cast<double>(digits[i] - '0'); };
+    return {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), at(8), at(9)};
 }
 
-// Percentages in the order chance, Diet, Bacteria, Susceptibility,
-// Circumstances, each with two decimals as the program shows them.
-std::string SharesText(const SectorComputation& result) {
-    const auto& s = result.Shares;
-    return FixedTwo(s.Chance) + " " + FixedTwo(s.Diet) + " " + FixedTwo(s.Bacteria) + " " +
-           FixedTwo(s.Susceptibility) + " " + FixedTwo(s.Circumstances);
-}
+struct GoldenRow {
+    const char* scores; // ten digits in factor order
+    std::uint8_t countryArea;
+    std::uint8_t group;
+    const char* shares; // chance, Diet, Bacteria, Susceptibility, Circumstances
+};
 
-} // namespace
+// Figures as the chart shows them; each also given by
+// `tests/model/reference_model.py <scores> <country area> <group>`.
+const GoldenRow kGolden[] = {
+    {"2122222111", 1, 1, "21.24 22.59 22.59 22.59 11.00"}, // every factor at its default
+    {"2122222111", 2, 2, "35.03 18.63 18.63 18.63 9.07"},
+    {"2122222111", 3, 3, "11.88 25.27 25.27 25.27 12.31"},
+    {"2122222111", 2, 3, "24.45 21.67 21.67 21.67 10.55"},
+    {"2122222111", 3, 2, "25.95 21.23 21.23 21.23 10.34"},
+    {"2122222110", 1, 1, "38.99 17.50 17.50 17.50 8.52"}, // each clinical judgement
+    {"2122222112", 1, 1, "7.25 26.60 26.60 26.60 12.95"},
+    {"2122222113", 1, 1, "0.71 28.47 28.47 28.47 13.87"},
+    {"0000000001", 1, 1, "99.55 0.06 0.10 0.19 0.10"}, // every floor, caries-free bonus
+    {"0000000000", 1, 1, "99.70 0.04 0.07 0.13 0.07"},
+    {"1011111001", 1, 1, "93.85 2.18 2.18 1.09 0.71"},    // fluoride now and then
+    {"3233333323", 1, 1, "0.16 9.76 9.76 75.03 5.28"},    // maxima: both surcharges, pinned
+    {"0233333323", 1, 1, "0.17 10.08 10.08 77.49 2.18"},  // pinned despite no caries
+    {"3233333321", 1, 1, "-0.36 9.81 9.81 75.42 5.31"},   // the chance may go negative
+    {"3233332320", 2, 2, "-2.14 14.86 14.86 64.39 8.04"}, // the lowest chance of all
+    // Beyond the ranges, the only way to 7 interaction points, which count as 1.
+    {"1004030001", 1, 1, "72.01 12.95 9.71 3.24 2.10"},
+};
 
-TEST(SectorComputation, DefaultsWithStandardSetInBothSelectors) {
-    const SectorComputation result = ComputeSectors(Defaults, ChanceAdjustmentFor(1, 1));
-    const auto& r = result.Steps;
-    EXPECT_NEAR(r.CircumstancesBase, 1.948052, 1e-6);
-    EXPECT_EQ(r.ScoreSum, 12);
-    EXPECT_EQ(r.LevelTwoPoints, 34);
-    EXPECT_EQ(r.LevelThreePoints, 0);
-    EXPECT_EQ(r.PairPoints, 0);
-    EXPECT_EQ(r.CombinationPoints, 14);
-    EXPECT_EQ(r.InteractionPoints, 14);
-    EXPECT_EQ(r.FluorideCredit, 0);
-    EXPECT_EQ(r.WeightedScoreSum, 12);
-    EXPECT_EQ(r.SalivaSurcharge, 0);
-    EXPECT_EQ(r.FluorideSurcharge, 0);
-    EXPECT_EQ(r.DietValue, 4);
-    EXPECT_EQ(r.BacteriaValue, 4);
-    EXPECT_EQ(r.SusceptibilityValue, 4);
-    EXPECT_NEAR(r.CircumstancesValue, 1.948052, 1e-6);
-    EXPECT_NEAR(r.SectorTotal, 13.948052, 1e-6);
-    EXPECT_EQ(r.ChanceBase, 32);
-    EXPECT_EQ(r.RiskLoad, 48);
-    EXPECT_NEAR(r.RawChance, 3.760823, 1e-6);
-    EXPECT_EQ(r.ChanceValue, r.RawChance);
-    EXPECT_EQ(SharesText(result), "21.24 22.59 22.59 22.59 11.00");
-}
-
-TEST(SectorComputation, SelectorsMoveOnlyTheChance) {
-    const SectorComputation low = ComputeSectors(Defaults, ChanceAdjustmentFor(2, 2));
-    EXPECT_EQ(SharesText(low), "35.03 18.63 18.63 18.63 9.07");
-    const SectorComputation high = ComputeSectors(Defaults, ChanceAdjustmentFor(3, 3));
-    EXPECT_EQ(SharesText(high), "11.88 25.27 25.27 25.27 12.31");
-    // The four risk sectors keep their proportions among themselves.
-    EXPECT_DOUBLE_EQ(low.Shares.Diet / low.Shares.Circumstances,
-                     high.Shares.Diet / high.Shares.Circumstances);
+TEST(SectorComputation, GoldenFigures) {
+    for (const GoldenRow& row : kGolden) {
+        const SectorShares s =
+            ComputeSectors(Scores(row.scores), ChanceAdjustmentFor(row.countryArea, row.group))
+                .Shares;
+        EXPECT_EQ(FixedTwo(s.Chance) + " " + FixedTwo(s.Diet) + " " + FixedTwo(s.Bacteria) + " " +
+                      FixedTwo(s.Susceptibility) + " " + FixedTwo(s.Circumstances),
+                  row.shares)
+            << row.scores << " selectors " << int(row.countryArea) << int(row.group);
+    }
 }
 
 TEST(SectorComputation, SelectionCodesOutsideTheListContributeNothing) {
-    EXPECT_EQ(ChanceAdjustmentFor(1, 1), 10);
-    EXPECT_EQ(ChanceAdjustmentFor(2, 3), 12);
-    EXPECT_EQ(ChanceAdjustmentFor(3, 2), 13);
     EXPECT_EQ(ChanceAdjustmentFor(0, 0), 0);
     EXPECT_EQ(ChanceAdjustmentFor(4, 1), 5);
     EXPECT_EQ(ChanceAdjustmentFor(2, 255), 10);
 }
 
-TEST(SectorComputation, LowestScoresHitEveryFloor) {
-    const FactorScores zeros{0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-    const SectorComputation result = ComputeSectors(zeros, 10);
-    const auto& r = result.Steps;
-    EXPECT_EQ(r.CombinationPoints, -10);
-    EXPECT_EQ(r.InteractionPoints, 1);
-    EXPECT_NEAR(r.FluorideCredit, 0.8823, 1e-12);
-    EXPECT_EQ(r.DietValue, 0.3);
-    EXPECT_EQ(r.BacteriaValue, 0.5);
-    EXPECT_EQ(r.SusceptibilityValue, 1.0);
-    EXPECT_EQ(r.CircumstancesValue, 0.5);
-    EXPECT_NEAR(r.RawChance, 185.823, 1e-9);
-    EXPECT_NEAR(r.ChanceValue, 511.01325, 1e-9); // judgement plus the caries-free bonus
-    EXPECT_EQ(SharesText(result), "99.55 0.06 0.10 0.19 0.10");
+struct SweepDigest {
+    std::uint8_t countryArea;
+    std::uint8_t group;
+    const char* sha256;
+};
 
-    const SectorComputation positive = ComputeSectors(WithJudgement(zeros, 0), 10);
-    EXPECT_NEAR(positive.Steps.ChanceValue, 765.59076, 1e-9);
-    EXPECT_EQ(FixedTwo(positive.Shares.Chance), "99.70");
+// Made by `python3 tests/model/reference_model.py`, which computes the model
+// on its own and prints these rows; its comment says what is digested.
+const SweepDigest kSweepDigests[] = {
+    {1, 1, "363313c2144b5cf430b6f9d8e66df724c413339e7c8e478b1baa468fed4d6bfa"},
+    {1, 2, "922f5dca148d1dfcede50645795a9b5ae31f8e86ccaca172a8e36cf5b2d8834e"},
+    {1, 3, "00fef60c55cf8330d095aac9582c30977299e297d365fd8433fd351dd623ae81"},
+    {2, 1, "922f5dca148d1dfcede50645795a9b5ae31f8e86ccaca172a8e36cf5b2d8834e"},
+    {2, 2, "0796504b2b616921240b1f6a16ed495ec8c7870d741454471bdecefa12647121"},
+    {2, 3, "6cd0045564ae7a685cab12274bad87dd547326d4b1f102d7b6f0433371f38eed"},
+    {3, 1, "d8640e45e2e4d035fcba5d41d5a6d8825a1609418442e4b829bcf636178cba16"},
+    {3, 2, "8908d6373d7a0000486a14a88680097bf820dbd1c9e4045e86e468e1be3cfda4"},
+    {3, 3, "ee5807a9e6070eeaecd72e4e972f68d369698e4ce8eb64bc3bb500bc020b1fcd"},
+};
+
+void PrintTo(const SweepDigest& pair, std::ostream* out) {
+    *out << "country area " << int(pair.countryArea) << ", group " << int(pair.group);
 }
 
-TEST(SectorComputation, HighestScores) {
-    const SectorComputation pinned = ComputeSectors(Maxima, 10);
-    EXPECT_EQ(pinned.Steps.ChanceValue, 0.1);
-    EXPECT_EQ(pinned.Steps.SalivaSurcharge, 20);
-    EXPECT_NEAR(pinned.Steps.FluorideSurcharge, 18.12, 1e-12);
-    EXPECT_EQ(FixedTwo(pinned.Shares.Chance), "0.16");
-    EXPECT_EQ(FixedTwo(pinned.Shares.Susceptibility), "75.03");
+class ScoreSweep : public testing::TestWithParam<SweepDigest> {};
 
-    // A normal judgement lets the chance go slightly negative; it stays so.
-    const SectorComputation negative = ComputeSectors(WithJudgement(Maxima, 1), 10);
-    EXPECT_NEAR(negative.Steps.RawChance, -0.219375, 1e-6);
-    EXPECT_EQ(SharesText(negative), "-0.36 9.81 9.81 75.42 5.31");
-
-    // "Very high risk" pins the chance even for a caries-free history.
-    FactorScores cariesFree = Maxima;
-    cariesFree.CE = 0;
-    EXPECT_EQ(ComputeSectors(cariesFree, 10).Steps.ChanceValue, 0.1);
+// Any changed weight, threshold, floor or order of the chain changes some
+// share of some score set by far more than the millionth of a percent kept.
+TEST_P(ScoreSweep, EveryScoreSetMatchesTheReference) {
+    const double adjustment = ChanceAdjustmentFor(GetParam().countryArea, GetParam().group);
+    std::string lines;
+    ScoreSets::ForEach([&](const FactorScores& scores) {
+        const SectorShares s = ComputeSectors(scores, adjustment).Shares;
+        for (const double share :
+             {s.Chance, s.Diet, s.Bacteria, s.Susceptibility, s.Circumstances}) {
+            lines += std::to_string(static_cast<long long>(std::nearbyint(share * 1e6))) + ' ';
+        }
+        lines.back() = '\n';
+    });
+    const QByteArray digest =
+        QCryptographicHash::hash(QByteArrayView(lines.data(), qsizetype(lines.size())),
+                                 QCryptographicHash::Sha256)
+            .toHex();
+    EXPECT_EQ(digest.toStdString(), GetParam().sha256);
 }
 
-TEST(SectorComputation, FluorideOnceADayAndLowDiet) {
-    const FactorScores scores{1, 0, 1, 1, 1, 1, 1, 0, 0, 1};
-    const SectorComputation result = ComputeSectors(scores, 10);
-    EXPECT_NEAR(result.Steps.FluorideCredit, 3.35, 1e-12);
-    EXPECT_NEAR(result.Steps.WeightedScoreSum, 8.15, 1e-12);
-    EXPECT_EQ(FixedTwo(result.Shares.Chance), "93.85");
-}
+INSTANTIATE_TEST_SUITE_P(EverySelectorPair, ScoreSweep, testing::ValuesIn(kSweepDigests));
 
-TEST(SectorComputation, ThresholdsSitExactlyWhereTheRulesSay) {
-    // Diet and bacteria sum 6 weighs the score sum by 1.63, 7 by 1.0.
-    const FactorScores six{2, 1, 2, 2, 1, 1, 2, 1, 1, 1};
-    EXPECT_NEAR(ComputeSectors(six, 10).Steps.WeightedScoreSum, 1.63 * 10, 1e-12);
-    const FactorScores seven{2, 1, 2, 2, 2, 1, 2, 1, 1, 1};
-    EXPECT_EQ(ComputeSectors(seven, 10).Steps.WeightedScoreSum, 11);
-
-    // Diet and plaque summing to 7 give nothing, 8 give 10 points.
-    const FactorScores dietPlaqueSeven{1, 0, 3, 3, 1, 0, 0, 0, 0, 1};
-    EXPECT_EQ(ComputeSectors(dietPlaqueSeven, 10).Steps.CombinationPoints, 0);
-    const FactorScores dietPlaqueEight{1, 0, 3, 3, 2, 0, 0, 0, 0, 1};
-    EXPECT_EQ(ComputeSectors(dietPlaqueEight, 10).Steps.CombinationPoints, 10);
-
-    // Diet and bacteria summing to 9 give nothing, 10 give 14 points.
-    const FactorScores fiveNine{1, 0, 1, 2, 2, 2, 2, 0, 0, 1};
-    EXPECT_EQ(ComputeSectors(fiveNine, 10).Steps.CombinationPoints, 0);
-    const FactorScores fiveTen{1, 0, 1, 2, 2, 2, 3, 0, 0, 1};
-    EXPECT_EQ(ComputeSectors(fiveTen, 10).Steps.CombinationPoints, 14);
-}
-
-TEST(SectorComputation, InteractionBelowEightCountsAsOnePoint) {
-    // Pair and combination points of 7 (a frequency score beyond the range
-    // is the only way to reach 7) fall back to a single point ...
-    const FactorScores seven{1, 0, 0, 4, 0, 3, 0, 0, 0, 1};
-    const auto& low = ComputeSectors(seven, 10).Steps;
-    EXPECT_EQ(low.PairPoints + low.CombinationPoints, 7);
-    EXPECT_EQ(low.InteractionPoints, 1);
-    // ... while 9 count in full.
-    const FactorScores nine{1, 0, 0, 3, 2, 3, 2, 0, 0, 1};
-    const auto& high = ComputeSectors(nine, 10).Steps;
-    EXPECT_EQ(high.PairPoints + high.CombinationPoints, 9);
-    EXPECT_EQ(high.InteractionPoints, 9);
-}
+} // namespace

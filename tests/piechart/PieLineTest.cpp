@@ -47,6 +47,7 @@ const NumberCase kNumbers[] = {
     {"nan", std::nullopt},
     {"1e999", std::nullopt},
     {"-1e999", std::nullopt},
+    {".5e400", std::nullopt}, // no integer digits: too large all the same
     {"--1", std::nullopt},
     {"1 ", std::nullopt}, // the reader takes no trailing blank
 };

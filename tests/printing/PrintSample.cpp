@@ -9,7 +9,7 @@
 #include "printing/PrintCommand.h"
 #include "printing/PrintService.h"
 #include "printing/Utskrift.h"
-#include "tests/printing/SampleAssessment.h"
+#include "tests/sample/SampleAssessment.h"
 
 #include <QApplication>
 #include <cstdio>

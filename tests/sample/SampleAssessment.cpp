@@ -1,4 +1,4 @@
-#include "tests/printing/SampleAssessment.h"
+#include "tests/sample/SampleAssessment.h"
 
 #include "model/InmBearb.h"
 

@@ -1,0 +1,89 @@
+// Cost of the chart. Loading five data lines and one full paint of a 525 by
+// 525 pie control (the largest the main window uses), against filling the
+// same image with a single ellipse; and one accepted score change, from
+// setting a score edit's text to the chart repainted, against the repaint
+// alone.
+
+#include "mainwindow/My_pie.h"
+#include "piechart/Pieflytt.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kSide = 525;
+
+void BM_LoadAndPaintPie(benchmark::State& state) {
+    TPieFlytt pie;
+    pie.resize(kSide, kSide);
+    pie.SetDisplayDepth(32);
+    const QStringList lines{"21.24 21%", "11.00 11%", "22.59 23%", "22.59 23%", "22.59 23%"};
+    QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        pie.LoadItems(lines);
+        pie.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_LoadAndPaintPie);
+
+void BM_OneEllipse(benchmark::State& state) {
+    QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        painter.setBrush(QColor(100, 169, 50));
+        painter.drawEllipse(QRect(52, 52, 420, 420));
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_OneEllipse);
+
+QLineEdit* Edit(TForm1& form, int factor) {
+    return form.findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(factor));
+}
+
+// The main window with every factor at its default and the chart shown. It
+// lives until the program ends.
+TForm1& Form() {
+    static TForm1* const form = [] {
+        auto* window = new TForm1;
+        window->resize(1024, 768);
+        window->show();
+        for (int factor = 1; factor <= 10; ++factor) {
+            Edit(*window, factor)->setText(QString(QLatin1Char("2122222111"[factor - 1])));
+        }
+        QApplication::processEvents();
+        return window;
+    }();
+    return *form;
+}
+
+// Alternates "Diet, contents" between 1 and 2, so every change is accepted,
+// recomputed and drawn.
+void BM_ScoreChangeToRepaint(benchmark::State& state) {
+    QLineEdit* diet = Edit(Form(), 3);
+    auto* pie = Form().findChild<TPieFlytt*>(QStringLiteral("PieFlytt1"));
+    bool one = false;
+    for (auto _ : state) {
+        one = !one;
+        diet->setText(one ? QStringLiteral("1") : QStringLiteral("2"));
+        pie->repaint();
+    }
+}
+BENCHMARK(BM_ScoreChangeToRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintOnly(benchmark::State& state) {
+    auto* pie = Form().findChild<TPieFlytt*>(QStringLiteral("PieFlytt1"));
+    for (auto _ : state) {
+        pie->repaint();
+    }
+}
+BENCHMARK(BM_RepaintOnly)->Unit(benchmark::kMicrosecond);
+
+} // namespace

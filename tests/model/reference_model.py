@@ -1,0 +1,114 @@
+#!/usr/bin/env python3
+"""A second, independent implementation of the caries risk model.
+
+Written from the model's rules alone (the point-and-weight chain below), not
+from the C++ code, so that the sweep test in SectorComputationTest.cpp can
+compare every score set under every selector pair against figures this program
+made. Floats are Python's 64-bit floats and every sum and product is formed in
+the order the rules list them, as the C++ chain does, so both give the same
+bits.
+
+    reference_model.py
+        Prints the sweep digests as C++ table rows, to paste into kSweepDigests
+        (takes about a minute). Remake them after a deliberate change of the
+        model, never to make a failing test pass.
+    reference_model.py SCORES COUNTRY GROUP
+        Prints the five percentages with two decimals (chance, Diet, Bacteria,
+        Susceptibility, Circumstances) for ten score digits in factor order
+        and two selector codes, e.g. "2122222111 1 1"; the golden rows of the
+        test were checked with it.
+
+A digest covers one selector pair: SHA-256 over one line per score set, in the
+order of ScoreSets::ForEach (caries experience slowest, clinical judgement
+fastest), each line the five percentages in millionths of a percent, rounded
+half to even, as decimal integers separated by blanks and ended by a line feed.
+"""
+
+import hashlib
+import itertools
+import sys
+
+# Ranges of the ten factors in the order of the main window's rows.
+RANGES = [4, 3, 4, 4, 4, 4, 4, 4, 3, 4]
+
+COUNTRY_AREA = {1: 5.0, 2: 10.0, 3: 3.0}
+GROUP = {1: 5.0, 2: 10.0, 3: 2.0}
+
+
+def when(holds, amount):
+    return amount if holds else 0.0
+
+
+def floored(value, floor):
+    return floor if value == 0.0 else value
+
+
+def risk_values(CE, RD, DC, DF, PA, MS, FP, SS, BC, CJ):
+    """Everything the selectors do not touch: the four risk values and the
+    chance before the adjustment, as (diet, bacteria, susceptibility,
+    circumstances, chance base minus net sector total, risk load)."""
+    circumstances_base = (CE + RD) / 1.54
+    score_sum = DC + DF + PA + MS + FP + SS + BC
+    level_two = (when(DC == 2, 5) + when(DF == 2, 6) + when(PA == 2, 5) + when(MS == 2, 7)
+                 + when(FP == 2, 5) + when(SS > 0, 3) + when(BC > 0, 3) + when(PA == 1, 2))
+    level_three = (when(DC == 3, 8) + when(DF == 3, 10) + when(PA == 3, 8) + when(MS == 3, 12)
+                   + when(FP == 3, 30) + when(SS == 2, 3) + when(BC == 2, 3))
+    pairs = (when(DC + DF == 6, 10) + when(DC + DF == 5, 5) + when(PA + MS == 6, 10)
+             + when(PA + MS == 5, 5) + when(SS + BC == 4, 5) + when(SS + BC == 5, 10))
+    combinations = (when(DC + DF + PA > 7, 10) + when(DC + DF + MS > 6, 17) - when(DC == 0, 10)
+                    + when(DC + DF + PA + MS + FP > 9, 14))
+    interaction = pairs + combinations
+    if interaction < 8:
+        interaction = 1.0
+    fluoride_credit = (when(FP == 0, (level_two + level_three + score_sum + 1.73) * 0.51)
+                       + when(FP == 1, 0.67 * score_sum))
+    d4 = DC + DF + PA + MS
+    weighted = when(d4 < 7, 1.63 * score_sum) + when(d4 > 6, 1.0 * score_sum)
+    saliva_surcharge = when(SS == 3, weighted)
+    fluoride_surcharge = when(FP == 3, 1.04 * DC + DF + PA + MS + FP + SS)
+    diet = floored(DC + DF, 0.3)
+    bacteria = floored(PA + MS, 0.5)
+    susceptibility = floored(FP + SS + BC + saliva_surcharge + fluoride_surcharge, 1.0)
+    circumstances = floored(circumstances_base, 0.5)
+    net_total = diet + bacteria + susceptibility + circumstances - fluoride_credit
+    chance_base = 20.0 + weighted + fluoride_surcharge
+    load = floored(level_two + level_three + interaction, 1.0)
+    return diet, bacteria, susceptibility, circumstances, chance_base - net_total, load
+
+
+def shares(scores, values, adjustment):
+    CE, CJ = scores[0], scores[9]
+    diet, bacteria, susceptibility, circumstances, margin, load = values
+    raw = margin * (adjustment / load)
+    judged = (when(CJ == 0, 2.37 * raw) + when(CJ == 1, 1.0 * raw) + when(CJ == 2, 0.29 * raw)
+              + when(CE == 0, 1.75 * raw))
+    chance = 0.1 if CJ == 3 else judged
+    total = chance + diet + bacteria + susceptibility + circumstances
+    return [100 * v / total for v in (chance, diet, bacteria, susceptibility, circumstances)]
+
+
+def digests():
+    sets = [tuple(float(v) for v in s) for s in itertools.product(*(range(n) for n in RANGES))]
+    values = [risk_values(*s) for s in sets]
+    for country, group in itertools.product((1, 2, 3), repeat=2):
+        adjustment = COUNTRY_AREA[country] + GROUP[group]
+        lines = []
+        for s, v in zip(sets, values):
+            micro = (round(p * 1e6) for p in shares(s, v, adjustment))
+            lines.append("%d %d %d %d %d\n" % tuple(micro))
+        digest = hashlib.sha256("".join(lines).encode()).hexdigest()
+        print('    {%d, %d, "%s"},' % (country, group, digest))
+
+
+def main(args):
+    if not args:
+        digests()
+        return 0
+    scores = tuple(float(c) for c in args[0])
+    adjustment = COUNTRY_AREA[int(args[1])] + GROUP[int(args[2])]
+    print(" ".join("%.2f" % p for p in shares(scores, risk_values(*scores), adjustment)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
