@@ -21,6 +21,7 @@
 #include "printing/Printval.h"
 #include "resources/Fonts.h"
 #include "resources/Glyphs.h"
+#include "resources/SectorPalette.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -287,11 +288,13 @@ void TForm1::CreateChartArea() {
     pie_->setObjectName(QStringLiteral("PieFlytt1"));
     pie_->setAccessibleName(QStringLiteral("Caries risk chart"));
     pie_->setFont(SansFont(20));
-    pie_->SetColour1(QColor(100, 169, 50));
-    pie_->SetColour2(QColor(255, 255, 0));
-    pie_->SetColour3(QColor(117, 219, 249));
-    pie_->SetColour4(QColor(255, 102, 102));
-    pie_->SetColour5(QColor(102, 102, 255));
+    // The data lines come in the order chance, Circumstances, Susceptibility,
+    // Bacteria, Diet.
+    pie_->SetColour1(SectorColours[SectorIndex::Chance]);
+    pie_->SetColour2(SectorColours[SectorIndex::Circumstances]);
+    pie_->SetColour3(SectorColours[SectorIndex::Susceptibility]);
+    pie_->SetColour4(SectorColours[SectorIndex::Bacteria]);
+    pie_->SetColour5(SectorColours[SectorIndex::Diet]);
     pie_->SetColour6(QColor(255, 224, 255));
 
     panel7_ = MakePanel(panel4_, QStringLiteral("Panel7"), QFrame::Plain);

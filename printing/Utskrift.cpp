@@ -2,6 +2,7 @@
 
 #include "printing/GuardedDocument.h"
 #include "printing/PageScale.h"
+#include "resources/SectorPalette.h"
 
 #include <QChar>
 #include <algorithm>
@@ -88,21 +89,17 @@ bool SectorVisible(const SectorArc& arc, QPoint start, QPoint end) {
 // ---------------------------------------------------------------------------
 // Sector styles
 
-const QColor& SectorColour(Sector sector) {
-    static const std::array<QColor, SectorCount> colours = {
-        QColor(100, 169, 50),  // chance, green
-        QColor(102, 102, 255), // diet, blue
-        QColor(255, 102, 102), // bacteria, red
-        QColor(117, 219, 249), // susceptibility, light blue
-        QColor(255, 255, 0),   // circumstances, yellow
-    };
-    return colours[sector];
-}
+// The report's sectors are numbered as the palette's.
+static_assert(static_cast<std::size_t>(ChanceSector) == SectorIndex::Chance &&
+              static_cast<std::size_t>(DietSector) == SectorIndex::Diet &&
+              static_cast<std::size_t>(BacteriaSector) == SectorIndex::Bacteria &&
+              static_cast<std::size_t>(SusceptibilitySector) == SectorIndex::Susceptibility &&
+              static_cast<std::size_t>(CircumstancesSector) == SectorIndex::Circumstances);
 
 // Colour: solid in the sector colour. Black and white: a pattern per sector.
 void SetSectorFill(PageCanvas& canvas, Sector sector, bool colourMode) {
     if (colourMode) {
-        canvas.SetFill(FillStyle::Solid, SectorColour(sector));
+        canvas.SetFill(FillStyle::Solid, SectorColours[static_cast<std::size_t>(sector)]);
         return;
     }
     switch (sector) {
