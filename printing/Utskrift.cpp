@@ -1,5 +1,6 @@
 #include "printing/Utskrift.h"
 
+#include "notes/PageCount.h"
 #include "printing/GuardedDocument.h"
 #include "printing/PageScale.h"
 #include "resources/SectorPalette.h"
@@ -127,9 +128,6 @@ QString PercentLabel(const QString& percentText) {
 
 // ---------------------------------------------------------------------------
 // Comments
-
-constexpr int FirstPageCommentLines = 25;
-constexpr int ContinuationCommentLines = 55;
 
 bool HasVisibleText(const QStringList& lines) {
     return std::any_of(lines.begin(), lines.end(), [](const QString& line) {
@@ -335,11 +333,11 @@ void DrawComments(PageCanvas& canvas, const ReportData& data) {
     int onPage = 0; // lines so far on the current continuation page
     for (int i = 0; i < data.commentLines.size(); ++i) {
         const QString& line = data.commentLines[i];
-        if (i < FirstPageCommentLines) {
+        if (i < PageCount::FirstPageLines) {
             canvas.Text({x, s.Y(8670) + i * step}, line);
             continue;
         }
-        if ((i - FirstPageCommentLines) % ContinuationCommentLines == 0) {
+        if ((i - PageCount::FirstPageLines) % PageCount::FurtherPageLines == 0) {
             canvas.NewPage();
             canvas.SetFont(TextFace, 12, true);
             canvas.Text(s.At(1280, 300), QStringLiteral("Comments (cont.)"));
