@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <limits>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -183,38 +183,6 @@ void AppendAdvice(const AdviceScores& scores, const BandRules& rules, const TFra
     target << holder.Fragment(QStringLiteral("9.1"));
 }
 
-// Strict decimal conversion: an optional sign and ASCII digits only, within
-// the range of int. Anything else, blanks and non-ASCII digits included, is
-// rejected.
-bool ParseDecimal(const QString& text, int& value) {
-    qsizetype position = 0;
-    bool negative = false;
-    if (!text.isEmpty() && (text.front() == QLatin1Char('+') || text.front() == QLatin1Char('-'))) {
-        negative = text.front() == QLatin1Char('-');
-        position = 1;
-    }
-    if (position == text.size()) {
-        return false;
-    }
-    long long magnitude = 0;
-    constexpr long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
-    for (; position < text.size(); ++position) {
-        const char16_t c = text.at(position).unicode();
-        if (c < u'0' || c > u'9') {
-            return false;
-        }
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > limit) {
-            return false;
-        }
-    }
-    if (!negative && magnitude == limit) {
-        return false;
-    }
-    value = static_cast<int>(negative ? -magnitude : magnitude);
-    return true;
-}
-
 } // namespace
 
 ChanceBand ChooseBand(double chancePercent) {
@@ -260,7 +228,9 @@ AdviceScores ReadAdviceScores(const std::array<QString, 10>& editTexts) {
         const QString& text = editTexts[factor];
         if (text == kBlankEdit) {
             scores[factor] = kBlank;
-        } else if (!ParseDecimal(text, scores[factor])) {
+        } else if (const std::optional<int> score = Numeric::ParseInteger(text.toStdString())) {
+            scores[factor] = *score;
+        } else {
             throw std::runtime_error(
                 QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
         }

@@ -32,7 +32,8 @@ QString StepUp(const QString& text, int maximum);
 QString StepDown(const QString& text);
 
 // The whole text as a decimal integer, with an optional sign; false for
-// anything else, including surrounding blanks or an empty text.
+// anything else, including surrounding blanks, an empty text or a number
+// beyond the range of int.
 bool ParseDecimal(const QString& text, int& value);
 
 } // namespace ScoreRules
