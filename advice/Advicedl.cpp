@@ -1,10 +1,10 @@
 #include "advice/Advicedl.h"
 
+#include "resources/ScreenCentre.h"
+
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTextBlock>
@@ -92,11 +92,7 @@ void TAdvice::SetLines(const QStringList& lines) {
 
 void TAdvice::showEvent(QShowEvent* event) {
     // Centred on the screen every time it opens, with the focus on OK.
-    if (const QScreen* screen = this->screen(); screen != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
     OKBtn->setFocus();
     QDialog::showEvent(event);
 }

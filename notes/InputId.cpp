@@ -3,6 +3,7 @@
 #include "notes/NotesStore.h"
 #include "notes/PageCount.h"
 #include "notes/TRECode.h"
+#include "resources/ScreenCentre.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -200,11 +200,7 @@ bool TPatientIdent::eventFilter(QObject* watched, QEvent* event) {
 void TPatientIdent::setVisible(bool visible) {
     if (visible && !isVisible()) {
         // Centred on the screen rather than over the main window.
-        if (const QScreen* screen = this->screen(); screen != nullptr) {
-            QRect place = rect();
-            place.moveCenter(screen->availableGeometry().center());
-            move(place.topLeft());
-        }
+        CentreOnScreen(*this);
     }
     QDialog::setVisible(visible);
 }
