@@ -3,10 +3,10 @@
 #include "notes/NotesStore.h"
 #include "notes/PageCount.h"
 #include "notes/TRECode.h"
+#include "resources/Fonts.h"
 #include "resources/ScreenCentre.h"
 
 #include <QEvent>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,13 +16,10 @@
 
 namespace {
 
-// The dialog's plain sans font at 13 pixels.
-QFont SansFont(bool bold) {
-    const QString family = QStringLiteral("Liberation Sans");
-    QFont font = QFontDatabase::families().contains(family)
-                     ? QFont(family)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(13);
+// The dialog's plain sans font at 13 pixels: bold for the dialog and the
+// comment, regular for the other controls.
+QFont DialogFont(bool bold) {
+    QFont font = SansFont(13);
     font.setBold(bold);
     return font;
 }
@@ -65,7 +62,7 @@ QFrame* AddFrame(QWidget* parent, const QString& objectName, QFrame::Shape shape
 TPatientIdent::TPatientIdent(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PatientIdent"));
     setWindowTitle(QStringLiteral("Notes"));
-    setFont(SansFont(true));
+    setFont(DialogFont(true));
     QPalette blackText = palette();
     blackText.setColor(QPalette::WindowText, Qt::black);
     blackText.setColor(QPalette::ButtonText, Qt::black);
@@ -110,7 +107,7 @@ void TPatientIdent::CreateComment() {
 
     SRichEdit1 = new TSRichEdit(this);
     SRichEdit1->setObjectName(QStringLiteral("SRichEdit1"));
-    SRichEdit1->setFont(SansFont(true));
+    SRichEdit1->setFont(DialogFont(true));
     SRichEdit1->setPalette(FieldPalette(SRichEdit1->palette()));
     SRichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     SRichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -124,7 +121,7 @@ void TPatientIdent::CreateComment() {
 void TPatientIdent::CreateButtons() {
     OKBtn = new QPushButton(OkGlyph(), QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setFont(SansFont(false));
+    OKBtn->setFont(DialogFont(false));
     OKBtn->setGeometry(235, 441, 102, 38);
     OKBtn->setFocusPolicy(Qt::NoFocus);
     OKBtn->setAutoDefault(false);
@@ -133,7 +130,7 @@ void TPatientIdent::CreateButtons() {
 
     Cancel = new QPushButton(QStringLiteral("Cancel"), this);
     Cancel->setObjectName(QStringLiteral("Cancel"));
-    Cancel->setFont(SansFont(false));
+    Cancel->setFont(DialogFont(false));
     Cancel->setGeometry(369, 441, 102, 37);
     Cancel->setFocusPolicy(Qt::NoFocus);
     Cancel->setAutoDefault(false);
@@ -143,7 +140,7 @@ void TPatientIdent::CreateButtons() {
 QLabel* TPatientIdent::AddLabel(const QString& objectName, const QString& text, int left, int top) {
     auto* label = new QLabel(text, this);
     label->setObjectName(objectName);
-    label->setFont(SansFont(false));
+    label->setFont(DialogFont(false));
     label->move(left, top);
     label->adjustSize();
     return label;
@@ -152,7 +149,7 @@ QLabel* TPatientIdent::AddLabel(const QString& objectName, const QString& text, 
 QLineEdit* TPatientIdent::AddEdit(const QString& objectName, int maxLength, const QRect& place) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(objectName);
-    edit->setFont(SansFont(false));
+    edit->setFont(DialogFont(false));
     edit->setPalette(FieldPalette(edit->palette()));
     edit->setMaxLength(maxLength);
     edit->setGeometry(place);

@@ -3,6 +3,7 @@
 #include "notes/PageCount.h"
 #include "printing/GuardedDocument.h"
 #include "printing/PageScale.h"
+#include "resources/Fonts.h"
 #include "resources/SectorPalette.h"
 
 #include <QChar>
@@ -14,7 +15,7 @@ namespace Printing {
 
 namespace {
 
-const QString TextFace = QStringLiteral("Times New Roman");
+const QString& TextFace = Fonts::SerifFace;
 
 PageScale ScaleOf(const ReportData& data) {
     return {data.sx, data.sy};
