@@ -10,9 +10,9 @@
 
 namespace {
 
-// A blank score edit holds a single blank and reaches the advice as 9.
+// A blank score edit holds the model's blank cell and reaches the advice as 9.
 constexpr int kBlank = 9;
-const QString kBlankEdit = QStringLiteral(" ");
+const QString kBlankEdit = QString(QLatin1Char(InmBearb::RiskModel::Blank));
 
 // One-blank line that follows every fragment but the closing one.
 const QString kSeparator = QStringLiteral(" ");
@@ -222,7 +222,7 @@ void Advice80100(const AdviceScores& scores, const TDlg80100& holder, QStringLis
     AppendAdvice(scores, kFavourableRules, holder, target);
 }
 
-AdviceScores ReadAdviceScores(const std::array<QString, 10>& editTexts) {
+AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts) {
     AdviceScores scores{};
     for (std::size_t factor = 0; factor < editTexts.size(); ++factor) {
         const QString& text = editTexts[factor];
@@ -261,7 +261,7 @@ QStringList AssembleAdvice(const AdviceScores& scores, double chancePercent,
     return lines;
 }
 
-void BuildAdvice(const std::array<QString, 10>& editTexts, double chancePercent,
+void BuildAdvice(const ScoreEditTexts& editTexts, double chancePercent,
                  const FragmentHolders& holders, TAdvice& advice) {
     // Convert everything first: a bad edit leaves the previous advice alone.
     const AdviceScores scores = ReadAdviceScores(editTexts);

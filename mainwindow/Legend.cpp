@@ -1,5 +1,6 @@
 #include "mainwindow/Legend.h"
 
+#include "mainwindow/Lines.h"
 #include "resources/SectorPalette.h"
 
 #include <QStringList>
@@ -7,10 +8,6 @@
 namespace Legend {
 
 namespace {
-
-QString Lines(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n'));
-}
 
 constexpr int kFillingPenWidth = 12;
 

@@ -7,6 +7,7 @@
 #include "mainwindow/CommandShortcut.h"
 #include "mainwindow/FactorRows.h"
 #include "mainwindow/Legend.h"
+#include "mainwindow/Lines.h"
 #include "mainwindow/PieItems.h"
 #include "mainwindow/ScoreEdit.h"
 #include "mainwindow/ScoreRules.h"
@@ -102,10 +103,6 @@ void KeepToolTipsUp(QWidget& root) {
             widget->setToolTipDuration(kToolTipMilliseconds);
         }
     }
-}
-
-QString Lines(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -448,8 +445,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-std::array<QString, 10> TForm1::ScoreTexts() const {
-    std::array<QString, 10> texts;
+std::array<QString, InmBearb::RiskModel::FactorCount> TForm1::ScoreTexts() const {
+    std::array<QString, InmBearb::RiskModel::FactorCount> texts;
     for (int i = 0; i < FactorRows::kRowCount; ++i) {
         texts[i] = edits_[i]->text();
     }

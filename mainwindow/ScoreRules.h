@@ -3,12 +3,14 @@
 // What a score edit's text means and what the spin arrows make of it. Each
 // edit holds one character; the blank " " means the factor is not entered.
 
+#include "model/RiskModel.h"
+
 #include <QString>
 
 namespace ScoreRules {
 
-// The text of an empty score edit.
-inline const QString kBlank = QStringLiteral(" ");
+// The text of an empty score edit: the model's blank cell.
+inline const QString kBlank = QString(QLatin1Char(InmBearb::RiskModel::Blank));
 
 enum class Verdict {
     Blank,      // not entered: hand the blank to the model
