@@ -312,6 +312,7 @@ void TForm1::CreateChartArea() {
     auto* panel12 = MakePanel(panel4_, QStringLiteral("Panel12"), QFrame::Plain);
     panel12->setGeometry(8, 8, 173, 131);
     panel12->setAccessibleName(QStringLiteral("Patient identification"));
+    // "sbove" is the tooltip's wording as users know it; keep it unchanged.
     panel12->setToolTip(Lines(
         {QStringLiteral("For input of text, press"), QStringLiteral("the button 'Notes' sbove.")}));
     const std::array<int, 4> tops = {10, 42, 75, 107};
@@ -538,6 +539,8 @@ void TForm1::SpeedButton3Click() {
 }
 
 void TForm1::SpeedButton4Click() {
+    // "New" writes "Ident.No" without the full stop of the start-up caption,
+    // as users know it; keep it so.
     const QStringList captions = {QStringLiteral("Name"), QStringLiteral("Ident.No"),
                                   QStringLiteral("Date"), QStringLiteral("Examiner")};
     for (int i = 0; i < 4; ++i) {
