@@ -5,14 +5,14 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <limits>
+#include <optional>
 #include <stdexcept>
 
 namespace {
 
-// A blank score edit holds a single blank and reaches the advice as 9.
+// A blank score edit holds the model's blank cell and reaches the advice as 9.
 constexpr int kBlank = 9;
-const QString kBlankEdit = QStringLiteral(" ");
+const QString kBlankEdit = QString(QLatin1Char(InmBearb::RiskModel::Blank));
 
 // One-blank line that follows every fragment but the closing one.
 const QString kSeparator = QStringLiteral(" ");
@@ -183,38 +183,6 @@ void AppendAdvice(const AdviceScores& scores, const BandRules& rules, const TFra
     target << holder.Fragment(QStringLiteral("9.1"));
 }
 
-// Strict decimal conversion: an optional sign and ASCII digits only, within
-// the range of int. Anything else, blanks and non-ASCII digits included, is
-// rejected.
-bool ParseDecimal(const QString& text, int& value) {
-    qsizetype position = 0;
-    bool negative = false;
-    if (!text.isEmpty() && (text.front() == QLatin1Char('+') || text.front() == QLatin1Char('-'))) {
-        negative = text.front() == QLatin1Char('-');
-        position = 1;
-    }
-    if (position == text.size()) {
-        return false;
-    }
-    long long magnitude = 0;
-    constexpr long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
-    for (; position < text.size(); ++position) {
-        const char16_t c = text.at(position).unicode();
-        if (c < u'0' || c > u'9') {
-            return false;
-        }
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > limit) {
-            return false;
-        }
-    }
-    if (!negative && magnitude == limit) {
-        return false;
-    }
-    value = static_cast<int>(negative ? -magnitude : magnitude);
-    return true;
-}
-
 } // namespace
 
 ChanceBand ChooseBand(double chancePercent) {
@@ -254,13 +222,15 @@ void Advice80100(const AdviceScores& scores, const TDlg80100& holder, QStringLis
     AppendAdvice(scores, kFavourableRules, holder, target);
 }
 
-AdviceScores ReadAdviceScores(const std::array<QString, 10>& editTexts) {
+AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts) {
     AdviceScores scores{};
     for (std::size_t factor = 0; factor < editTexts.size(); ++factor) {
         const QString& text = editTexts[factor];
         if (text == kBlankEdit) {
             scores[factor] = kBlank;
-        } else if (!ParseDecimal(text, scores[factor])) {
+        } else if (const std::optional<int> score = Numeric::ParseInteger(text.toStdString())) {
+            scores[factor] = *score;
+        } else {
             throw std::runtime_error(
                 QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
         }
@@ -291,7 +261,7 @@ QStringList AssembleAdvice(const AdviceScores& scores, double chancePercent,
     return lines;
 }
 
-void BuildAdvice(const std::array<QString, 10>& editTexts, double chancePercent,
+void BuildAdvice(const ScoreEditTexts& editTexts, double chancePercent,
                  const FragmentHolders& holders, TAdvice& advice) {
     // Convert everything first: a bad edit leaves the previous advice alone.
     const AdviceScores scores = ReadAdviceScores(editTexts);

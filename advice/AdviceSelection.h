@@ -11,6 +11,7 @@
 #include "advice/Ch4060.h"
 #include "advice/Ch6080.h"
 #include "advice/Ch80100.h"
+#include "model/RiskModel.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,7 +22,10 @@ class TAdvice;
 
 // The ten advice scores in factor order: the digit of each score edit, or 9
 // for a blank edit. Values outside a factor's range are kept as they are.
-using AdviceScores = std::array<int, 10>;
+using AdviceScores = std::array<int, InmBearb::RiskModel::FactorCount>;
+
+// The texts of the ten score edits in factor order: a digit, or the blank.
+using ScoreEditTexts = std::array<QString, InmBearb::RiskModel::FactorCount>;
 
 // Positions of the factors in AdviceScores.
 namespace AdviceFactor {
@@ -66,7 +70,7 @@ struct FragmentHolders {
 // (an empty score) becomes 9. Every text must be a decimal integer: an
 // optional sign and ASCII digits, nothing else. Throws std::runtime_error
 // "'<text>' is not a valid integer value" for the first text that is not.
-AdviceScores ReadAdviceScores(const std::array<QString, 10>& editTexts);
+AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts);
 
 // The complete advice for the scores and the chance.
 QStringList AssembleAdvice(const AdviceScores& scores, double chancePercent,
@@ -75,5 +79,5 @@ QStringList AssembleAdvice(const AdviceScores& scores, double chancePercent,
 // Converts the edit texts and replaces the advice window's lines with the
 // advice. When a text cannot be converted it throws before anything is
 // changed, so the window keeps its previous advice.
-void BuildAdvice(const std::array<QString, 10>& editTexts, double chancePercent,
+void BuildAdvice(const ScoreEditTexts& editTexts, double chancePercent,
                  const FragmentHolders& holders, TAdvice& advice);

@@ -1,44 +1,14 @@
 #include "advice/Advicedl.h"
 
-#include <QFontDatabase>
-#include <QGuiApplication>
+#include "resources/Fonts.h"
+#include "resources/ScreenCentre.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextDocument>
-
-namespace {
-
-// A font of the given pixel size from the first installed family; the last
-// family is a generic name that the font configuration always resolves.
-QFont PixelFont(const QStringList& families, int pixelSize) {
-    const QStringList installed = QFontDatabase::families();
-    QFont font(families.constLast());
-    for (const QString& family : families) {
-        if (installed.contains(family, Qt::CaseInsensitive)) {
-            font.setFamily(family);
-            break;
-        }
-    }
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
-QFont MemoFont() {
-    return PixelFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("serif")},
-                     17);
-}
-
-QFont ButtonFont() {
-    return PixelFont({QStringLiteral("Liberation Sans"), QStringLiteral("sans-serif")}, 16);
-}
-
-} // namespace
 
 TAdvice::TAdvice(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -56,7 +26,7 @@ TAdvice::TAdvice(QWidget* parent)
     MemoAdvice->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MemoAdvice->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     MemoAdvice->setWordWrapMode(QTextOption::WordWrap);
-    MemoAdvice->setFont(MemoFont());
+    MemoAdvice->setFont(SerifFont(17));
     QPalette memoPalette = MemoAdvice->palette();
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
     memoPalette.setColor(QPalette::Text, Qt::black);
@@ -66,7 +36,7 @@ TAdvice::TAdvice(QWidget* parent)
     OKBtn->setGeometry(265, 434, 103, 39);
     OKBtn->setText(QStringLiteral("OK"));
     OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    OKBtn->setFont(ButtonFont());
+    OKBtn->setFont(SansFont(16));
     QPalette buttonPalette = OKBtn->palette();
     buttonPalette.setColor(QPalette::ButtonText, Qt::black);
     OKBtn->setPalette(buttonPalette);
@@ -92,11 +62,7 @@ void TAdvice::SetLines(const QStringList& lines) {
 
 void TAdvice::showEvent(QShowEvent* event) {
     // Centred on the screen every time it opens, with the focus on OK.
-    if (const QScreen* screen = this->screen(); screen != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
     OKBtn->setFocus();
     QDialog::showEvent(event);
 }

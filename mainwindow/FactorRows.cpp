@@ -1,14 +1,12 @@
 #include "mainwindow/FactorRows.h"
 
+#include "mainwindow/Lines.h"
+
 #include <QStringList>
 
 namespace FactorRows {
 
 namespace {
-
-QString Lines(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n'));
-}
 
 std::array<Row, kRowCount> MakeRows() {
     return {{

@@ -3,6 +3,8 @@
 // The ten score rows of the main window: what each row is called, what its
 // values mean, its largest score and where it stands.
 
+#include "model/RiskModel.h"
+
 #include <QString>
 #include <array>
 
@@ -18,7 +20,7 @@ struct Row {
     int top;          // top of the row's edit and spin button
 };
 
-inline constexpr int kRowCount = 10;
+inline constexpr int kRowCount = InmBearb::RiskModel::FactorCount;
 
 // Rows in factor order; row i (0-based) is factor i + 1 of the risk model.
 const std::array<Row, kRowCount>& Rows();

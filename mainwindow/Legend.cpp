@@ -1,27 +1,15 @@
 #include "mainwindow/Legend.h"
 
+#include "mainwindow/Lines.h"
+#include "resources/SectorPalette.h"
+
 #include <QStringList>
 
 namespace Legend {
 
 namespace {
 
-QString Lines(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n'));
-}
-
-constexpr int kHighColourDepth = 16;
 constexpr int kFillingPenWidth = 12;
-
-// The plain colours: green, blue, red, light blue, yellow.
-const std::array<QColor, kRowCount> kPlain = {QColor(0, 128, 0), QColor(0, 0, 255),
-                                              QColor(255, 0, 0), QColor(0, 128, 255),
-                                              QColor(255, 255, 0)};
-// The chart's sector colours for chance, Diet, Bacteria and Susceptibility;
-// Circumstances is plain yellow on every display.
-const std::array<QColor, kRowCount> kSector = {QColor(100, 169, 50), QColor(102, 102, 255),
-                                               QColor(255, 102, 102), QColor(117, 219, 249),
-                                               QColor(255, 255, 0)};
 
 std::array<Row, kRowCount> MakeRows() {
     return {{
@@ -65,14 +53,16 @@ const std::array<Row, kRowCount>& Rows() {
 }
 
 std::array<Square, kRowCount> Squares(int bitsPerPixel) {
+    static_assert(kRowCount == PlainSectorColours.size());
     std::array<Square, kRowCount> squares;
     for (int i = 0; i < kRowCount; ++i) {
-        squares[i] = Square{kPlain[i], kPlain[i], 1};
+        squares[i] = Square{PlainSectorColours[i], PlainSectorColours[i], 1};
     }
-    if (bitsPerPixel >= kHighColourDepth) {
+    if (bitsPerPixel >= SectorColourDepth) {
         // A pen as wide as half the square covers it: the sector colour shows.
+        // Circumstances is yellow in both palettes and keeps its thin pen.
         for (int i = 0; i < kRowCount - 1; ++i) {
-            squares[i].pen = kSector[i];
+            squares[i].pen = SectorColours[i];
             squares[i].penWidth = kFillingPenWidth;
         }
     } else {

@@ -7,6 +7,7 @@
 #include "mainwindow/CommandShortcut.h"
 #include "mainwindow/FactorRows.h"
 #include "mainwindow/Legend.h"
+#include "mainwindow/Lines.h"
 #include "mainwindow/PieItems.h"
 #include "mainwindow/ScoreEdit.h"
 #include "mainwindow/ScoreRules.h"
@@ -21,6 +22,7 @@
 #include "printing/Printval.h"
 #include "resources/Fonts.h"
 #include "resources/Glyphs.h"
+#include "resources/SectorPalette.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -102,10 +104,6 @@ void KeepToolTipsUp(QWidget& root) {
             widget->setToolTipDuration(kToolTipMilliseconds);
         }
     }
-}
-
-QString Lines(const QStringList& lines) {
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -289,11 +287,13 @@ void TForm1::CreateChartArea() {
     pie_->setObjectName(QStringLiteral("PieFlytt1"));
     pie_->setAccessibleName(QStringLiteral("Caries risk chart"));
     pie_->setFont(SansFont(20));
-    pie_->SetColour1(QColor(100, 169, 50));
-    pie_->SetColour2(QColor(255, 255, 0));
-    pie_->SetColour3(QColor(117, 219, 249));
-    pie_->SetColour4(QColor(255, 102, 102));
-    pie_->SetColour5(QColor(102, 102, 255));
+    // The data lines come in the order chance, Circumstances, Susceptibility,
+    // Bacteria, Diet.
+    pie_->SetColour1(SectorColours[SectorIndex::Chance]);
+    pie_->SetColour2(SectorColours[SectorIndex::Circumstances]);
+    pie_->SetColour3(SectorColours[SectorIndex::Susceptibility]);
+    pie_->SetColour4(SectorColours[SectorIndex::Bacteria]);
+    pie_->SetColour5(SectorColours[SectorIndex::Diet]);
     pie_->SetColour6(QColor(255, 224, 255));
 
     panel7_ = MakePanel(panel4_, QStringLiteral("Panel7"), QFrame::Plain);
@@ -314,6 +314,7 @@ void TForm1::CreateChartArea() {
     auto* panel12 = MakePanel(panel4_, QStringLiteral("Panel12"), QFrame::Plain);
     panel12->setGeometry(8, 8, 173, 131);
     panel12->setAccessibleName(QStringLiteral("Patient identification"));
+    // "sbove" is the tooltip's wording as users know it; keep it unchanged.
     panel12->setToolTip(Lines(
         {QStringLiteral("For input of text, press"), QStringLiteral("the button 'Notes' sbove.")}));
     const std::array<int, 4> tops = {10, 42, 75, 107};
@@ -465,8 +466,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-std::array<QString, 10> TForm1::ScoreTexts() const {
-    std::array<QString, 10> texts;
+std::array<QString, InmBearb::RiskModel::FactorCount> TForm1::ScoreTexts() const {
+    std::array<QString, InmBearb::RiskModel::FactorCount> texts;
     for (int i = 0; i < FactorRows::kRowCount; ++i) {
         texts[i] = edits_[i]->text();
     }
@@ -574,6 +575,8 @@ void TForm1::SpeedButton3Click() {
 }
 
 void TForm1::SpeedButton4Click() {
+    // "New" writes "Ident.No" without the full stop of the start-up caption,
+    // as users know it; keep it so.
     const QStringList captions = {QStringLiteral("Name"), QStringLiteral("Ident.No"),
                                   QStringLiteral("Date"), QStringLiteral("Examiner")};
     for (int i = 0; i < 4; ++i) {

@@ -5,6 +5,7 @@
 // identification and the legend. Every accepted score or selector change is
 // entered into the risk model and followed by a chart refresh.
 
+#include "model/RiskModel.h"
 #include "notes/NotesStore.h"
 
 #include <QMainWindow>
@@ -63,7 +64,7 @@ public:
     const NotesStore& Notes() const { return notes_; }
 
     // The texts of the ten score edits in factor order, as they stand.
-    std::array<QString, 10> ScoreTexts() const;
+    std::array<QString, InmBearb::RiskModel::FactorCount> ScoreTexts() const;
 
     // Brings the chart area in line with the risk model after an entry that
     // left `missing` factors blank.
@@ -127,8 +128,8 @@ private:
     QToolButton* printButton_ = nullptr;
     QComboBox* countryArea_ = nullptr; // ComboBox2
     QComboBox* group_ = nullptr;       // ComboBox1
-    std::array<TScoreEdit*, 10> edits_{};
-    std::array<TSpinButton*, 10> spins_{};
+    std::array<TScoreEdit*, InmBearb::RiskModel::FactorCount> edits_{};
+    std::array<TSpinButton*, InmBearb::RiskModel::FactorCount> spins_{};
     std::array<TShape*, 5> shapes_{};
     std::array<QLabel*, 4> identLabels_{};
 

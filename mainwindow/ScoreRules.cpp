@@ -11,29 +11,12 @@ QString IntegerQString(int value) {
 } // namespace
 
 bool ParseDecimal(const QString& text, int& value) {
-    // A score is one character; anything longer than a handful of digits can
-    // only be garbage and is refused before it could overflow.
-    constexpr qsizetype kLongestNumber = 9;
-    qsizetype position = 0;
-    bool negative = false;
-    if (!text.isEmpty() && (text.front() == QLatin1Char('-') || text.front() == QLatin1Char('+'))) {
-        negative = text.front() == QLatin1Char('-');
-        position = 1;
+    // Non-ASCII characters become bytes outside '0' to '9' and are refused.
+    const std::optional<int> parsed = Numeric::ParseInteger(text.toStdString());
+    if (parsed) {
+        value = *parsed;
     }
-    const qsizetype digits = text.size() - position;
-    if (digits <= 0 || digits > kLongestNumber) {
-        return false;
-    }
-    int result = 0;
-    for (; position < text.size(); ++position) {
-        const QChar c = text.at(position);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return false;
-        }
-        result = result * 10 + (c.unicode() - u'0');
-    }
-    value = negative ? -result : result;
-    return true;
+    return parsed.has_value();
 }
 
 Verdict Check(const QString& text, int maximum) {

@@ -3,12 +3,14 @@
 // What a score edit's text means and what the spin arrows make of it. Each
 // edit holds one character; the blank " " means the factor is not entered.
 
+#include "model/RiskModel.h"
+
 #include <QString>
 
 namespace ScoreRules {
 
-// The text of an empty score edit.
-inline const QString kBlank = QStringLiteral(" ");
+// The text of an empty score edit: the model's blank cell.
+inline const QString kBlank = QString(QLatin1Char(InmBearb::RiskModel::Blank));
 
 enum class Verdict {
     Blank,      // not entered: hand the blank to the model
@@ -38,7 +40,8 @@ QString StepUp(const QString& text, int maximum);
 QString StepDown(const QString& text);
 
 // The whole text as a decimal integer, with an optional sign; false for
-// anything else, including surrounding blanks or an empty text.
+// anything else, including surrounding blanks, an empty text or a number
+// beyond the range of int.
 bool ParseDecimal(const QString& text, int& value);
 
 } // namespace ScoreRules

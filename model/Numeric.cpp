@@ -44,4 +44,31 @@ std::string IntegerText(long long value) {
     return std::string(buffer.data(), result.ptr);
 }
 
+std::optional<int> ParseInteger(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    // The magnitude may reach one past the largest int, the size of the
+    // smallest one.
+    constexpr long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+    long long magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > limit) {
+            return std::nullopt;
+        }
+    }
+    if (!negative && magnitude == limit) {
+        return std::nullopt;
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
 } // namespace Numeric

@@ -5,7 +5,9 @@
 // the even neighbour, and numbers are written with a point as the decimal
 // separator whatever the user's regional settings.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace Numeric {
 
@@ -23,5 +25,11 @@ std::string FixedTwo(double value);
 
 // Decimal text of an integer without leading blanks or zeros: -3 -> "-3".
 std::string IntegerText(long long value);
+
+// The whole text as a decimal integer: an optional sign and ASCII digits only,
+// within the range of int. Anything else (an empty text, blanks, other
+// digits, a number beyond the range of int) gives nothing. This is how both
+// the score entry and the advice read a score edit's text.
+std::optional<int> ParseInteger(std::string_view text);
 
 } // namespace Numeric

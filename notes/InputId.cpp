@@ -3,29 +3,26 @@
 #include "notes/NotesStore.h"
 #include "notes/PageCount.h"
 #include "notes/TRECode.h"
+#include "resources/Fonts.h"
+#include "resources/ScreenCentre.h"
 
 #include <QEvent>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBoundaryFinder>
 #include <QValidator>
 #include <algorithm>
 
 namespace {
 
-// The dialog's plain sans font at 13 pixels.
-QFont SansFont(bool bold) {
-    const QString family = QStringLiteral("Liberation Sans");
-    QFont font = QFontDatabase::families().contains(family)
-                     ? QFont(family)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(13);
+// The dialog's plain sans font at 13 pixels: bold for the dialog and the
+// comment, regular for the other controls.
+QFont DialogFont(bool bold) {
+    QFont font = SansFont(13);
     font.setBold(bold);
     return font;
 }
@@ -119,7 +116,7 @@ QFrame* AddFrame(QWidget* parent, const QString& objectName, QFrame::Shape shape
 TPatientIdent::TPatientIdent(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PatientIdent"));
     setWindowTitle(QStringLiteral("Notes"));
-    setFont(SansFont(true));
+    setFont(DialogFont(true));
     QPalette blackText = palette();
     blackText.setColor(QPalette::WindowText, Qt::black);
     blackText.setColor(QPalette::ButtonText, Qt::black);
@@ -164,7 +161,7 @@ void TPatientIdent::CreateComment() {
 
     SRichEdit1 = new TSRichEdit(this);
     SRichEdit1->setObjectName(QStringLiteral("SRichEdit1"));
-    SRichEdit1->setFont(SansFont(true));
+    SRichEdit1->setFont(DialogFont(true));
     SRichEdit1->setPalette(FieldPalette(SRichEdit1->palette()));
     SRichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     SRichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -178,7 +175,7 @@ void TPatientIdent::CreateComment() {
 void TPatientIdent::CreateButtons() {
     OKBtn = new QPushButton(OkGlyph(), QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setFont(SansFont(false));
+    OKBtn->setFont(DialogFont(false));
     OKBtn->setGeometry(235, 441, 102, 38);
     OKBtn->setFocusPolicy(Qt::NoFocus);
     OKBtn->setAutoDefault(false);
@@ -187,7 +184,7 @@ void TPatientIdent::CreateButtons() {
 
     Cancel = new QPushButton(QStringLiteral("Cancel"), this);
     Cancel->setObjectName(QStringLiteral("Cancel"));
-    Cancel->setFont(SansFont(false));
+    Cancel->setFont(DialogFont(false));
     Cancel->setGeometry(369, 441, 102, 37);
     Cancel->setFocusPolicy(Qt::NoFocus);
     Cancel->setAutoDefault(false);
@@ -197,7 +194,7 @@ void TPatientIdent::CreateButtons() {
 QLabel* TPatientIdent::AddLabel(const QString& objectName, const QString& text, int left, int top) {
     auto* label = new QLabel(text, this);
     label->setObjectName(objectName);
-    label->setFont(SansFont(false));
+    label->setFont(DialogFont(false));
     label->move(left, top);
     label->adjustSize();
     return label;
@@ -206,7 +203,7 @@ QLabel* TPatientIdent::AddLabel(const QString& objectName, const QString& text, 
 QLineEdit* TPatientIdent::AddEdit(const QString& objectName, int limit, const QRect& place) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(objectName);
-    edit->setFont(SansFont(false));
+    edit->setFont(DialogFont(false));
     edit->setPalette(FieldPalette(edit->palette()));
     edit->setValidator(new CharacterLimit(limit, edit));
     edit->setGeometry(place);
@@ -254,11 +251,7 @@ bool TPatientIdent::eventFilter(QObject* watched, QEvent* event) {
 void TPatientIdent::setVisible(bool visible) {
     if (visible && !isVisible()) {
         // Centred on the screen rather than over the main window.
-        if (const QScreen* screen = this->screen(); screen != nullptr) {
-            QRect place = rect();
-            place.moveCenter(screen->availableGeometry().center());
-            move(place.topLeft());
-        }
+        CentreOnScreen(*this);
     }
     QDialog::setVisible(visible);
 }

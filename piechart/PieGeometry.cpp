@@ -1,6 +1,7 @@
 #include "piechart/PieGeometry.h"
 
 #include "model/Numeric.h"
+#include "resources/SectorPalette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,17 +137,11 @@ void PlaceLabels(const PieInput& input, const std::vector<double>& sweeps, QPoin
 } // namespace
 
 PiePalette WithDepthColours(PiePalette palette, int displayDepth) {
-    if (displayDepth < 16) {
-        palette[0] = QColor(0, 128, 0);
-        palette[2] = QColor(0, 128, 255);
-        palette[3] = QColor(255, 0, 0);
-        palette[4] = QColor(0, 0, 255);
-    } else {
-        palette[0] = QColor(100, 169, 50);
-        palette[2] = QColor(117, 219, 249);
-        palette[3] = QColor(255, 102, 102);
-        palette[4] = QColor(102, 102, 255);
-    }
+    const SectorPalette& colours = ScreenSectorColours(displayDepth);
+    palette[0] = colours[SectorIndex::Chance];
+    palette[2] = colours[SectorIndex::Susceptibility];
+    palette[3] = colours[SectorIndex::Bacteria];
+    palette[4] = colours[SectorIndex::Diet];
     return palette;
 }
 

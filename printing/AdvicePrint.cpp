@@ -2,12 +2,13 @@
 
 #include "printing/GuardedDocument.h"
 #include "printing/PageScale.h"
+#include "resources/Fonts.h"
 
 namespace Printing {
 
 namespace {
 
-const QString TextFace = QStringLiteral("Times New Roman");
+const QString& TextFace = Fonts::SerifFace;
 const QString Heading = QStringLiteral("Preliminary interpretation and proposed measures");
 
 // Line i of a page starts 1120 + 300 * i units down; lines 0 to 52 fit on the

@@ -1,6 +1,7 @@
 #include "printing/PagePainter.h"
 
 #include "piechart/Wedge.h"
+#include "resources/Fonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -32,9 +33,8 @@ Qt::BrushStyle HatchPattern(FillStyle style) {
 } // namespace
 
 QString PrintFaceFor(const QString& face) {
-    static const QString times = QStringLiteral("Times New Roman");
-    if (face == times && !QFontDatabase::hasFamily(times)) {
-        return QStringLiteral("Liberation Serif");
+    if (face == Fonts::SerifFace && !QFontDatabase::hasFamily(Fonts::SerifFace)) {
+        return Fonts::SerifFallback;
     }
     return face;
 }

@@ -17,8 +17,8 @@ class QPaintDevice;
 
 namespace Printing {
 
-// "Times New Roman" where installed, otherwise the metric-compatible
-// "Liberation Serif"; any other face is taken as asked.
+// The serif face where installed, otherwise its metric-compatible fallback
+// (Fonts.h); any other face is taken as asked.
 QString PrintFaceFor(const QString& face);
 
 class PagePainter {

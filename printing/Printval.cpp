@@ -1,13 +1,12 @@
 #include "printing/Printval.h"
 
 #include "resources/Fonts.h"
+#include "resources/ScreenCentre.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -101,11 +100,7 @@ void TPrintDlg::SetColourChosen(bool colour) {
 void TPrintDlg::setVisible(bool visible) {
     if (visible) {
         // Centred on the screen and ready for Enter, every time it opens.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(), size());
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        CentreOnScreen(*this);
     }
     QDialog::setVisible(visible);
     if (visible) {

@@ -4,6 +4,8 @@
 // the options dialog is shown (the colour choice excepted) and only read by
 // the composition.
 
+#include "model/RiskModel.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -19,7 +21,7 @@ enum Sector : int {
     CircumstancesSector = 4,
 };
 inline constexpr int SectorCount = 5;
-inline constexpr int FactorCount = 10;
+inline constexpr int FactorCount = InmBearb::RiskModel::FactorCount;
 
 struct ReportData {
     // Scores as entered, in factor order: a digit, or " " for an empty box.

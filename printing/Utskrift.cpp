@@ -1,7 +1,10 @@
 #include "printing/Utskrift.h"
 
+#include "notes/PageCount.h"
 #include "printing/GuardedDocument.h"
 #include "printing/PageScale.h"
+#include "resources/Fonts.h"
+#include "resources/SectorPalette.h"
 
 #include <QChar>
 #include <algorithm>
@@ -12,7 +15,7 @@ namespace Printing {
 
 namespace {
 
-const QString TextFace = QStringLiteral("Times New Roman");
+const QString& TextFace = Fonts::SerifFace;
 
 PageScale ScaleOf(const ReportData& data) {
     return {data.sx, data.sy};
@@ -88,21 +91,17 @@ bool SectorVisible(const SectorArc& arc, QPoint start, QPoint end) {
 // ---------------------------------------------------------------------------
 // Sector styles
 
-const QColor& SectorColour(Sector sector) {
-    static const std::array<QColor, SectorCount> colours = {
-        QColor(100, 169, 50),  // chance, green
-        QColor(102, 102, 255), // diet, blue
-        QColor(255, 102, 102), // bacteria, red
-        QColor(117, 219, 249), // susceptibility, light blue
-        QColor(255, 255, 0),   // circumstances, yellow
-    };
-    return colours[sector];
-}
+// The report's sectors are numbered as the palette's.
+static_assert(static_cast<std::size_t>(ChanceSector) == SectorIndex::Chance &&
+              static_cast<std::size_t>(DietSector) == SectorIndex::Diet &&
+              static_cast<std::size_t>(BacteriaSector) == SectorIndex::Bacteria &&
+              static_cast<std::size_t>(SusceptibilitySector) == SectorIndex::Susceptibility &&
+              static_cast<std::size_t>(CircumstancesSector) == SectorIndex::Circumstances);
 
 // Colour: solid in the sector colour. Black and white: a pattern per sector.
 void SetSectorFill(PageCanvas& canvas, Sector sector, bool colourMode) {
     if (colourMode) {
-        canvas.SetFill(FillStyle::Solid, SectorColour(sector));
+        canvas.SetFill(FillStyle::Solid, SectorColours[static_cast<std::size_t>(sector)]);
         return;
     }
     switch (sector) {
@@ -130,9 +129,6 @@ QString PercentLabel(const QString& percentText) {
 
 // ---------------------------------------------------------------------------
 // Comments
-
-constexpr int FirstPageCommentLines = 25;
-constexpr int ContinuationCommentLines = 55;
 
 bool HasVisibleText(const QStringList& lines) {
     return std::any_of(lines.begin(), lines.end(), [](const QString& line) {
@@ -338,11 +334,11 @@ void DrawComments(PageCanvas& canvas, const ReportData& data) {
     int onPage = 0; // lines so far on the current continuation page
     for (int i = 0; i < data.commentLines.size(); ++i) {
         const QString& line = data.commentLines[i];
-        if (i < FirstPageCommentLines) {
+        if (i < PageCount::FirstPageLines) {
             canvas.Text({x, s.Y(8670) + i * step}, line);
             continue;
         }
-        if ((i - FirstPageCommentLines) % ContinuationCommentLines == 0) {
+        if ((i - PageCount::FirstPageLines) % PageCount::FurtherPageLines == 0) {
             canvas.NewPage();
             canvas.SetFont(TextFace, 12, true);
             canvas.Text(s.At(1280, 300), QStringLiteral("Comments (cont.)"));

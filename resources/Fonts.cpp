@@ -4,7 +4,7 @@
 
 QFont SerifFont(int pixelSize) {
     QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setFamilies({Fonts::SerifFace, Fonts::SerifFallback});
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(pixelSize);
     return font;
@@ -12,7 +12,7 @@ QFont SerifFont(int pixelSize) {
 
 QFont SansFont(int pixelSize) {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({Fonts::SansFace, Fonts::SansFallback});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     return font;

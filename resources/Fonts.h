@@ -1,13 +1,23 @@
 #pragma once
 
-// The program's two typefaces at exact pixel sizes: a Times-style serif for
-// the texts of the windows and a plain sans for button captions. Each asks
-// for the preferred face first and falls back to a metric-compatible one.
+// The program's two typefaces: a Times-style serif for the texts of the
+// windows and the printouts, and a plain sans for controls and button
+// captions. Each asks for the preferred face first and falls back to a
+// metric-compatible one, so texts keep their widths where the preferred face
+// is missing.
 
 #include <QFont>
+#include <QString>
 
-// "Times New Roman" where installed, otherwise "Liberation Serif".
+namespace Fonts {
+inline const QString SerifFace = QStringLiteral("Times New Roman");
+inline const QString SerifFallback = QStringLiteral("Liberation Serif");
+inline const QString SansFace = QStringLiteral("Liberation Sans");
+inline const QString SansFallback = QStringLiteral("DejaVu Sans");
+} // namespace Fonts
+
+// The serif face at an exact pixel size.
 QFont SerifFont(int pixelSize);
 
-// A plain sans face ("Liberation Sans" or the platform's sans).
+// The sans face at an exact pixel size.
 QFont SansFont(int pixelSize);

@@ -2,7 +2,7 @@
 
 #include "resources/Fonts.h"
 #include "resources/Glyphs.h"
-#include "windows/ScreenCentre.h"
+#include "resources/ScreenCentre.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "windows/Helpbox.h"
 
 #include "resources/Fonts.h"
-#include "windows/ScreenCentre.h"
+#include "resources/ScreenCentre.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "windows/Splash.h"
 
 #include "resources/Glyphs.h"
-#include "windows/ScreenCentre.h"
+#include "resources/ScreenCentre.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -2,6 +2,7 @@
 // lines, and the modal display that leaves the lines in place.
 
 #include "advice/Advicedl.h"
+#include "resources/Fonts.h"
 #include "tests/support/ModalCloser.h"
 
 #include <QApplication>
@@ -42,7 +43,7 @@ TEST(AdviceWindowTest, FixedLayoutAsDesigned) {
     EXPECT_EQ(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(memo->wordWrapMode(), QTextOption::WordWrap);
     EXPECT_EQ(memo->font().pixelSize(), 17);
-    EXPECT_TRUE(QStringList({"Times New Roman", "Liberation Serif"})
+    EXPECT_TRUE(QStringList({Fonts::SerifFace, Fonts::SerifFallback})
                     .contains(QFontInfo(memo->font()).family()))
         << QFontInfo(memo->font()).family().toStdString();
 

@@ -7,6 +7,7 @@
 #include "mainwindow/My_pie.h"
 #include "piechart/Pieflytt.h"
 #include "resources/Glyphs.h"
+#include "resources/SectorPalette.h"
 #include "tests/mainwindow/MainWindowSupport.h"
 #include "windows/Splash.h"
 
@@ -136,7 +137,9 @@ TEST_F(HighDpiTest, ChartEdgesAreSmoothAtDeviceResolution) {
     // them, shades that only smoothing at device resolution makes.
     const QPointF onEdge = centre + 0.6 * radius * QPointF(std::cos(angle), -std::sin(angle));
     const QPointF across(std::sin(angle), std::cos(angle));
-    const std::set<QRgb> pure = {qRgb(255, 255, 0), qRgb(117, 219, 249), qRgb(0, 0, 0)};
+    const QRgb yellow = SectorColours[SectorIndex::Circumstances].rgb();
+    const QRgb lightBlue = SectorColours[SectorIndex::Susceptibility].rgb();
+    const std::set<QRgb> pure = {yellow, lightBlue, qRgb(0, 0, 0)};
     std::set<QRgb> seen;
     int shades = 0;
     for (double t = -8.0; t <= 8.0; t += 0.5) {
@@ -145,8 +148,8 @@ TEST_F(HighDpiTest, ChartEdgesAreSmoothAtDeviceResolution) {
         seen.insert(pixel);
         shades += pure.count(pixel) == 0 ? 1 : 0;
     }
-    EXPECT_EQ(seen.count(qRgb(255, 255, 0)), 1U);
-    EXPECT_EQ(seen.count(qRgb(117, 219, 249)), 1U);
+    EXPECT_EQ(seen.count(yellow), 1U);
+    EXPECT_EQ(seen.count(lightBlue), 1U);
     EXPECT_GT(shades, 0);
     const QPoint edge = (onEdge * kRatio).toPoint();
     EXPECT_TRUE(HasDeviceDetail(image, QRect(edge - QPoint(8, 8), QSize(16, 16))));

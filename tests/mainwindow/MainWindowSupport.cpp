@@ -2,6 +2,7 @@
 
 #include "mainwindow/SpinButton.h"
 #include "model/InmBearb.h"
+#include "model/RiskModel.h"
 #include "piechart/Pieflytt.h"
 #include "printing/RecordingCanvas.h"
 
@@ -31,7 +32,7 @@ void FakePrintService::FailWhenMissing() const {
 }
 
 void ResetModel() {
-    for (std::uint8_t factor = 1; factor <= 10; ++factor) {
+    for (std::uint8_t factor = 1; factor <= InmBearb::RiskModel::FactorCount; ++factor) {
         InmBearb::EnterScore(factor, " ");
     }
     InmBearb::SetCountryArea(1);

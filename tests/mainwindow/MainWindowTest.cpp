@@ -7,6 +7,7 @@
 #include "mainwindow/SpinButton.h"
 #include "model/InmBearb.h"
 #include "piechart/Pieflytt.h"
+#include "resources/SectorPalette.h"
 #include "tests/mainwindow/MainWindowSupport.h"
 #include "tests/support/ModalCloser.h"
 
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace MainWindowSupport;
 
@@ -332,16 +334,15 @@ TEST_F(MainWindowTest, LegendColoursFollowTheDisplayDepth) {
         EXPECT_EQ(image.pixelColor(1, 1), image.pixelColor(10, 10)) << name;
         return image.pixelColor(10, 10);
     };
-    EXPECT_EQ(centre("Shape1"), QColor(100, 169, 50));
-    EXPECT_EQ(centre("Shape4"), QColor(117, 219, 249));
-    EXPECT_EQ(centre("Shape5"), QColor(255, 255, 0));
-
-    Form().SetDisplayDepth(8);
-    EXPECT_EQ(centre("Shape1"), QColor(0, 128, 0));
-    EXPECT_EQ(centre("Shape2"), QColor(0, 0, 255));
-    EXPECT_EQ(centre("Shape3"), QColor(255, 0, 0));
-    EXPECT_EQ(centre("Shape4"), QColor(0, 128, 255));
-    EXPECT_EQ(centre("Shape5"), QColor(255, 255, 0));
+    // The squares from top to bottom show the chart's palette for the depth.
+    for (const int depth : {32, 8}) {
+        Form().SetDisplayDepth(depth);
+        const SectorPalette& colours = ScreenSectorColours(depth);
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            const std::string shape = "Shape" + std::to_string(i + 1);
+            EXPECT_EQ(centre(shape.c_str()), colours[i]) << "depth " << depth;
+        }
+    }
 }
 
 } // namespace

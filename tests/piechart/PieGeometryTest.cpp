@@ -61,6 +61,8 @@ TEST(PieGeometry, FiveEqualSectorsOnASquareControl) {
     }
 }
 
+// The one check of the sector colours' figures; every other test takes them
+// from the palette.
 TEST(PieGeometry, PaletteFollowsTheDisplayDepth) {
     const PieGeometry full = ComputePieGeometry(Input(400, 400, {20, 20, 20, 20, 20}, 16));
     const QColor fullColours[] = {

@@ -4,6 +4,8 @@
 
 #include "piechart/Pieflytt.h"
 
+#include "resources/SectorPalette.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
@@ -99,7 +101,9 @@ TEST(PieFlytt, PaintsEachSectorInItsColourAndNothingOutside) {
     const QImage image = Render(pie.control);
     const QPoint centre(200, 200);
     const QColor expected[] = {
-        {100, 169, 50}, {255, 255, 0}, {117, 219, 249}, {255, 102, 102}, {102, 102, 255}};
+        SectorColours[SectorIndex::Chance], SectorColours[SectorIndex::Circumstances],
+        SectorColours[SectorIndex::Susceptibility], SectorColours[SectorIndex::Bacteria],
+        SectorColours[SectorIndex::Diet]};
     // The first sector is pulled out by (16, -12).
     EXPECT_EQ(At(image, centre + QPoint(16, -12), 36, 80), expected[0]);
     for (int i = 1; i < 5; ++i) {
@@ -121,8 +125,8 @@ TEST(PieFlytt, PaintingOverwritesFourSlotsButKeepsTwoAndSix) {
 
     pie.control.LoadItems(kFiveEqual);
     const QImage image = Render(pie.control);
-    EXPECT_EQ(pie.control.Colour1(), QColor(100, 169, 50));
-    EXPECT_EQ(pie.control.Colour5(), QColor(102, 102, 255));
+    EXPECT_EQ(pie.control.Colour1(), SectorColours[SectorIndex::Chance]);
+    EXPECT_EQ(pie.control.Colour5(), SectorColours[SectorIndex::Diet]);
     EXPECT_EQ(pie.control.Colour2(), QColor(Qt::cyan));
     EXPECT_EQ(pie.control.Colour6(), QColor(Qt::gray));
     EXPECT_EQ(At(image, QPoint(200, 200), 108, 80), QColor(Qt::cyan));

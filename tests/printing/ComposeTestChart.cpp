@@ -3,6 +3,7 @@
 
 #include "ComposeTestSupport.h"
 #include "printing/Utskrift.h"
+#include "resources/SectorPalette.h"
 
 using namespace Printing;
 using namespace Printing::TestSupport;
@@ -32,11 +33,11 @@ void ExpectFill(const CanvasCall& call, Style style) {
 
 // Fills in legend order: chance, diet, bacteria, susceptibility, circumstances.
 const std::array<Style, SectorCount> ColourFills = {{
-    {FillStyle::Solid, QColor(100, 169, 50)},
-    {FillStyle::Solid, QColor(102, 102, 255)},
-    {FillStyle::Solid, QColor(255, 102, 102)},
-    {FillStyle::Solid, QColor(117, 219, 249)},
-    {FillStyle::Solid, QColor(255, 255, 0)},
+    {FillStyle::Solid, SectorColours[SectorIndex::Chance]},
+    {FillStyle::Solid, SectorColours[SectorIndex::Diet]},
+    {FillStyle::Solid, SectorColours[SectorIndex::Bacteria]},
+    {FillStyle::Solid, SectorColours[SectorIndex::Susceptibility]},
+    {FillStyle::Solid, SectorColours[SectorIndex::Circumstances]},
 }};
 const std::array<Style, SectorCount> PatternFills = {{
     {FillStyle::None, {}},
@@ -175,7 +176,7 @@ TEST(PieTest, WholeDiscSectorIsKeptAndEmptySectorsLeftOut) {
     const auto pies = canvas.CallsOf(Kind::Pie);
     ASSERT_EQ(pies.size(), 1u);
     EXPECT_EQ(pies[0].points[2], pies[0].points[3]);
-    EXPECT_EQ(pies[0].fillColour, QColor(100, 169, 50));
+    EXPECT_EQ(pies[0].fillColour, SectorColours[SectorIndex::Chance]);
 }
 
 TEST(PieLabelsTest, LabelsAtTheSectorMiddlesWithRoundedTexts) {

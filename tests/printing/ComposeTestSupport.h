@@ -5,13 +5,14 @@
 
 #include "printing/RecordingCanvas.h"
 #include "printing/ReportData.h"
+#include "resources/Fonts.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
 
 namespace Printing::TestSupport {
 
-inline const QString Face = QStringLiteral("Times New Roman");
+inline const QString& Face = Fonts::SerifFace;
 
 inline ReportData SampleReport(double sx = 1.0, double sy = 1.0) {
     ReportData data;

@@ -8,6 +8,7 @@
 #include "printing/PrintCommand.h"
 #include "printing/PrintService.h"
 #include "printing/Printval.h"
+#include "resources/SectorPalette.h"
 #include "tests/printing/CupsHarness.h"
 #include "tests/sample/SampleAssessment.h"
 #include "tests/support/ModalCloser.h"
@@ -324,12 +325,14 @@ TEST_F(PrintThroughScheduler, ColourIsRememberedIntoTheNextCommand) {
     ASSERT_FALSE(pdf.isEmpty());
     const QImage picture = CupsHarness::RenderPage(pdf, 0, 30);
     ASSERT_FALSE(picture.isNull());
+    const QColor chance = SectorColours[SectorIndex::Chance];
     int green = 0;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const QColor pixel = picture.pixelColor(x, y);
-            green += qAbs(pixel.red() - 100) < 8 && qAbs(pixel.green() - 169) < 8 &&
-                     qAbs(pixel.blue() - 50) < 8;
+            green += qAbs(pixel.red() - chance.red()) < 8 &&
+                     qAbs(pixel.green() - chance.green()) < 8 &&
+                     qAbs(pixel.blue() - chance.blue()) < 8;
         }
     }
     EXPECT_GT(green, 50) << "the second report is not in colour";

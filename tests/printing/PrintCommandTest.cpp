@@ -79,13 +79,13 @@ class PrintCommandTest : public ::testing::Test {
 protected:
     PrintCommandTest() {
         const char scores[] = "1212121121";
-        for (int i = 0; i < 10; ++i) {
+        for (std::size_t i = 0; i < input.scoreTexts.size(); ++i) {
             input.scoreTexts[i] = QString(QLatin1Char(scores[i]));
         }
         input.scoreTexts[6] = " ";
         InmBearb::SetCountryArea(1);
         InmBearb::SetGroup(1);
-        for (int i = 0; i < 10; ++i) {
+        for (std::size_t i = 0; i < input.scoreTexts.size(); ++i) {
             InmBearb::EnterScore(static_cast<std::uint8_t>(i + 1),
                                  input.scoreTexts[i].toStdString());
         }

@@ -1,6 +1,7 @@
 // The about window: every text at its place, in the serif face at 17 pixels,
 // nothing cut off, and OK hiding the window again.
 
+#include "resources/Fonts.h"
 #include "tests/support/ModalCloser.h"
 #include "windows/About.h"
 
@@ -76,8 +77,7 @@ TEST_F(AboutBoxTest, FixedTextsStandAtTheirPlacesInTheSerifFace) {
         EXPECT_EQ(label->text(), QString::fromUtf8(expected.text));
         const QFontInfo face(label->font());
         EXPECT_EQ(face.pixelSize(), 17);
-        EXPECT_TRUE(face.family() == QStringLiteral("Times New Roman") ||
-                    face.family() == QStringLiteral("Liberation Serif"))
+        EXPECT_TRUE(face.family() == Fonts::SerifFace || face.family() == Fonts::SerifFallback)
             << face.family().toStdString();
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
     }

@@ -3,6 +3,8 @@
 
 #include "resources/Glyphs.h"
 
+#include "resources/SectorPalette.h"
+
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
@@ -178,8 +180,7 @@ TEST(SplashPicture, Is619By592AtAnyRatio) {
 
 TEST(SplashPicture, ShowsThePieInTheSectorColours) {
     const QImage image = SplashPicture(1.0).toImage().convertToFormat(QImage::Format_RGB32);
-    QList<QColor> wanted{QColor(100, 169, 50), QColor(102, 102, 255), QColor(255, 102, 102),
-                         QColor(117, 219, 249), QColor(255, 255, 0)};
+    QList<QColor> wanted(SectorColours.begin(), SectorColours.end());
     for (int y = 0; y < image.height() && !wanted.isEmpty(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             wanted.removeAll(QColor(image.pixel(x, y)));

@@ -1,4 +1,4 @@
-#include "windows/ScreenCentre.h"
+#include "resources/ScreenCentre.h"
 
 #include <QGuiApplication>
 #include <QScreen>
