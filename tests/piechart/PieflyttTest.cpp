@@ -43,15 +43,17 @@ TEST(Wedge, FollowsItsRaysCounterClockwiseOnAnEllipseWiderThanHigh) {
     } cases[] = {
         {30, 120, {33, 75, 117}, {27, 123, 200, 300}},
         {120, 30, {123, 200, 300, 27}, {75}}, // end clockwise of start: all but the gap
-        {0, 0, {0, 90, 180, 270, 359}, {}},   // coinciding rays: the whole ellipse
+        {30, 29.5, {28, 75, 200}, {}},        // the same, with a tiny gap
+        {0, 0, {0, 90, 180, 270, 359}, {}},   // one ray: the whole ellipse
     };
     for (const auto& c : cases) {
         QImage image = Blank({400, 300});
         QPainter painter(&image);
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::blue);
+        // The points lie at different distances: only their directions count.
         DrawWedge(painter, topLeft, bottomRight, Polar(centre, c.start, 1000),
-                  Polar(centre, c.end, 1000));
+                  Polar(centre, c.end, 600));
         painter.end();
         for (const double angle : c.inside) {
             EXPECT_EQ(image.pixelColor(Polar(centre, angle, 80)), QColor(Qt::blue)) << angle;
