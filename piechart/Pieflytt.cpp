@@ -55,6 +55,7 @@ void TPieFlytt::LoadItems(const QStringList& items) {
 
 void TPieFlytt::LoadItems(const QList<TPieSourceLine>& items) {
     pieData_.Clear();
+    entries_.clear();
     if (listBox_) {
         listBox_->clear();
     }
@@ -64,6 +65,7 @@ void TPieFlytt::LoadItems(const QList<TPieSourceLine>& items) {
         if (line.value) {
             total_ += *line.value;
             pieData_.Add(line.text, TObjectAndDouble{item.obj, *line.value});
+            entries_.push_back(PieEntry{*line.value, line.label});
         }
     }
     if (listBox_) {
@@ -114,12 +116,7 @@ PieGeometry TPieFlytt::CurrentGeometry() const {
     input.height = height();
     input.palette = colours_;
     input.displayDepth = screenBitsPerPixel;
-    input.entries.reserve(static_cast<std::size_t>(pieData_.Count()));
-    for (int i = 0; i < pieData_.Count(); ++i) {
-        if (const TObjectAndDouble* payload = pieData_.Payload(i)) {
-            input.entries.push_back(PieEntry{payload->Value, PieLabel(pieData_.Text(i))});
-        }
-    }
+    input.entries = entries_;
     const QFontMetrics metrics(font());
     input.measure = [metrics](const QString& text) {
         return QSize(metrics.horizontalAdvance(text), metrics.height());

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 // A data line together with the object the caller associates with it.
 struct TPieSourceLine {
@@ -98,6 +99,9 @@ private:
     void HandleDoubleClick();
 
     TStringListWithDouble pieData_;
+    // Value and label of each accepted line, parsed once when it is loaded,
+    // so that painting does not read the lines again.
+    std::vector<PieEntry> entries_;
     QPointer<QListWidget> listBox_;
     DblClickHandler onDblClick_;
     int downX_ = 0;

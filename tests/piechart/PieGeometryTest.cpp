@@ -1,12 +1,13 @@
-// The chart's geometry as a function of size, data and display depth:
-// sector boxes and radial points, colour slots, the pulled-out sector and the
-// label positions; plus the double-click hit test.
+// The chart's geometry as a function of size, data and display depth, and the
+// double-click hit test.
 
 #include "piechart/PieGeometry.h"
 
-#include <cmath>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <numbers>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -15,179 +16,125 @@ constexpr double kPi = std::numbers::pi;
 const PiePalette kPalette{QColor(1, 1, 1), QColor(255, 255, 0), QColor(3, 3, 3),
                           QColor(4, 4, 4), QColor(5, 5, 5),     QColor(255, 224, 255)};
 
-PieInput Input(int width, int height, const std::vector<double>& values, int depth = 32) {
+// Entry i is labelled with its index; every label measures 30 by 20 pixels.
+PieGeometry Compute(const std::vector<double>& values, int width = 400, int height = 400,
+                    int depth = 32) {
     PieInput input;
     input.width = width;
     input.height = height;
-    for (const double value : values) {
-        input.entries.push_back(PieEntry{value, "20%"});
-    }
     input.palette = kPalette;
     input.displayDepth = depth;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        input.entries.push_back(PieEntry{values[i], QString::number(i)});
+    }
     input.measure = [](const QString&) { return QSize(30, 20); };
-    return input;
+    return ComputePieGeometry(input);
 }
 
-struct ExpectedSector {
-    QPoint topLeft, bottomRight, start, end;
+// One line per drawn sector: its entry, colour slot, box, the points of its
+// two rays and, when it has one, its label's text and top-left corner.
+std::vector<std::string> Describe(const PieGeometry& g) {
+    std::vector<std::string> lines;
+    for (const PieSector& s : g.sectors) {
+        const QPoint tl = s.boxTopLeft, br = s.boxBottomRight;
+        QString line = QString::asprintf("%d slot %d: box %d,%d %d,%d, rays %d,%d %d,%d", s.entry,
+                                         s.colourSlot, tl.x(), tl.y(), br.x(), br.y(), s.start.x(),
+                                         s.start.y(), s.end.x(), s.end.y());
+        for (const PieLabelPlacement& label : g.labels) {
+            if (label.entry == s.entry) {
+                line += QString::asprintf(", label '%s' at %d,%d", qPrintable(label.text),
+                                          label.topLeft.x(), label.topLeft.y());
+            }
+        }
+        lines.push_back(line.toStdString());
+    }
+    return lines;
+}
+
+struct GoldenCase {
+    const char* name;
+    QSize size;
+    std::vector<double> values;
+    std::vector<std::string> sectors;
 };
 
-TEST(PieGeometry, FiveEqualSectorsOnASquareControl) {
-    const PieGeometry g = ComputePieGeometry(Input(400, 400, {20, 20, 20, 20, 20}));
-    const ExpectedSector expected[] = {
-        {{56, 28}, {376, 348}, {1216, 188}, {525, -763}},
-        {{40, 40}, {360, 360}, {509, -751}, {-609, -388}},
-        {{40, 40}, {360, 360}, {-609, -388}, {-609, 788}},
-        {{40, 40}, {360, 360}, {-609, 788}, {509, 1151}},
-        {{40, 40}, {360, 360}, {509, 1151}, {1200, 200}},
-    };
-    ASSERT_EQ(g.sectors.size(), 5u);
-    for (int i = 0; i < 5; ++i) {
-        const PieSector& s = g.sectors[static_cast<std::size_t>(i)];
-        EXPECT_EQ(s.entry, i);
-        EXPECT_EQ(s.colourSlot, i);
-        EXPECT_EQ(s.boxTopLeft, expected[i].topLeft) << i;
-        EXPECT_EQ(s.boxBottomRight, expected[i].bottomRight) << i;
-        EXPECT_EQ(s.start, expected[i].start) << i;
-        EXPECT_EQ(s.end, expected[i].end) << i;
-        EXPECT_EQ(s.offset, i == 0 ? QPoint(16, -12) : QPoint(0, 0)) << i;
-    }
-    EXPECT_EQ(g.finalColourSlot, 5);
-    const QPoint labels[] = {{292, 112}, {143, 62}, {50, 190}, {143, 318}, {292, 268}};
-    ASSERT_EQ(g.labels.size(), 5u);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(g.labels[static_cast<std::size_t>(i)].topLeft, labels[i]) << i;
-        EXPECT_EQ(g.labels[static_cast<std::size_t>(i)].text, "20%");
+// The Colour1 sector is pulled out toward (its value / 100) half turns.
+// clang-format off
+const GoldenCase kGolden[] = {
+    {"five equal sectors: the worked example", {400, 400}, {20, 20, 20, 20, 20}, {
+        "0 slot 0: box 56,28 376,348, rays 1216,188 525,-763, label '0' at 292,112",
+        "1 slot 1: box 40,40 360,360, rays 509,-751 -609,-388, label '1' at 143,62",
+        "2 slot 2: box 40,40 360,360, rays -609,-388 -609,788, label '2' at 50,190",
+        "3 slot 3: box 40,40 360,360, rays -609,788 509,1151, label '3' at 143,318",
+        "4 slot 4: box 40,40 360,360, rays 509,1151 1200,200, label '4' at 292,268"}},
+    {"zero values take no slot and no label", {400, 400}, {0, 20, 0, 80}, {
+        "1 slot 0: box 60,40 380,360, rays 1220,200 529,-751, label '1' at 292,112",
+        "3 slot 1: box 40,40 360,360, rays 509,-751 1200,200, label '3' at 78,268"}},
+    {"a negative first entry has its points exchanged, a later one not", {400, 400},
+     {-10, 60, -10, 60}, {
+        "0 slot 0: box 59,46 379,366, rays 1028,794 1219,206",
+        "1 slot 1: box 40,40 360,360, rays 1009,788 -800,200, label '1' at 227,62",
+        "2 slot 2: box 40,40 360,360, rays -800,200 -609,-388",
+        "3 slot 3: box 40,40 360,360, rays -609,-388 1200,200, label '3' at 143,318"}},
+    {"one entry is a full disc pulled out to the left", {400, 400}, {100}, {
+        "0 slot 0: box 20,40 340,360, rays 1180,200 1180,200, label '0' at 50,190"}},
+    {"wider than high: the inset follows the width", {400, 200}, {50, 50}, {
+        "0 slot 0: box 40,20 360,140, rays 1200,80 -800,80, label '0' at 185,26",
+        "1 slot 1: box 40,40 360,160, rays -800,100 1200,100, label '1' at 185,154"}},
+    {"colours cycle, and every Colour1 sector is pulled out", {400, 400},
+     {10, 10, 10, 10, 10, 10, 10}, {
+        "0 slot 0: box 59,34 379,354, rays 1219,194 842,-588, label '0' at 304,133",
+        "1 slot 1: box 40,40 360,360, rays 823,-582 -23,-775, label '1' at 215,56",
+        "2 slot 2: box 40,40 360,360, rays -23,-775 -701,-234, label '2' at 102,86",
+        "3 slot 3: box 40,40 360,360, rays -701,-234 -701,634, label '3' at 50,190",
+        "4 slot 4: box 40,40 360,360, rays -701,634 -23,1175, label '4' at 102,294",
+        "5 slot 5: box 40,40 360,360, rays -23,1175 823,982, label '5' at 215,324",
+        "6 slot 0: box 59,34 379,354, rays 842,976 1219,194, label '6' at 304,247"}},
+};
+// clang-format on
+
+TEST(PieGeometry, GoldenSectorsAndLabels) {
+    for (const GoldenCase& golden : kGolden) {
+        const PieGeometry g = Compute(golden.values, golden.size.width(), golden.size.height());
+        EXPECT_EQ(Describe(g), golden.sectors) << golden.name;
+        const auto labelled = std::ranges::count_if(golden.sectors, [](const std::string& line) {
+            return line.find("label") != std::string::npos;
+        });
+        EXPECT_EQ(g.labels.size(), static_cast<std::size_t>(labelled)) << golden.name;
+        EXPECT_EQ(g.finalColourSlot, static_cast<int>(golden.sectors.size() % 6)) << golden.name;
     }
 }
 
-// The one check of the sector colours' figures; every other test takes them
-// from the palette.
-TEST(PieGeometry, PaletteFollowsTheDisplayDepth) {
-    const PieGeometry full = ComputePieGeometry(Input(400, 400, {20, 20, 20, 20, 20}, 16));
-    const QColor fullColours[] = {
-        {100, 169, 50}, {255, 255, 0}, {117, 219, 249}, {255, 102, 102}, {102, 102, 255}};
-    const PieGeometry low = ComputePieGeometry(Input(400, 400, {20, 20, 20, 20, 20, 20}, 15));
-    const QColor lowColours[] = {{0, 128, 0}, {255, 255, 0}, {0, 128, 255},
-                                 {255, 0, 0}, {0, 0, 255},   {255, 224, 255}};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(full.sectors[static_cast<std::size_t>(i)].brush, fullColours[i]) << i;
+TEST(PieGeometry, NothingDrawnAndNarrowSectorsUnlabelled) {
+    // No positive finite total, or angles that overflow.
+    // clang-format off
+    const std::vector<std::vector<double>> nothing = {
+        {}, {0, 0}, {10, -10}, {-5}, {1e308, 1e308}, {1e308, -1e308, 1e-300},
+        {4e297, -2e297, -2e297, 1e-10}};
+    // clang-format on
+    for (const std::vector<double>& values : nothing) {
+        const PieGeometry g = Compute(values);
+        EXPECT_TRUE(g.sectors.empty() && g.labels.empty()) << testing::PrintToString(values);
+        EXPECT_EQ(g.palette, kPalette) << "the palette changes only while drawing";
     }
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(low.sectors[static_cast<std::size_t>(i)].brush, lowColours[i]) << i;
-        EXPECT_EQ(low.palette[static_cast<std::size_t>(i)], lowColours[i]) << i;
-    }
-}
-
-TEST(PieGeometry, ZeroValuesTakeNoSlotAndNoLabel) {
-    const PieGeometry g = ComputePieGeometry(Input(400, 400, {20, 0, 30, 0, 50}));
-    ASSERT_EQ(g.sectors.size(), 3u);
-    EXPECT_EQ(g.sectors[1].entry, 2);
-    EXPECT_EQ(g.sectors[1].colourSlot, 1);
-    EXPECT_EQ(g.sectors[2].entry, 4);
-    EXPECT_EQ(g.sectors[2].colourSlot, 2);
-    ASSERT_EQ(g.labels.size(), 3u);
-    EXPECT_EQ(g.labels[1].entry, 2);
-    // The zero sector's rays coincide with its neighbours'.
-    EXPECT_EQ(g.sectors[0].end - g.sectors[0].offset, g.sectors[1].start);
-}
-
-TEST(PieGeometry, SingleEntryIsAFullDiscPulledOut) {
-    // Value 100: pulled out toward 100 / 100 pi, i.e. to the left.
-    const PieGeometry g = ComputePieGeometry(Input(400, 400, {100}));
-    ASSERT_EQ(g.sectors.size(), 1u);
-    const PieSector& s = g.sectors[0];
-    EXPECT_EQ(s.colourSlot, 0);
-    EXPECT_EQ(s.offset, QPoint(-20, 0));
-    EXPECT_EQ(s.start, s.end);
-    EXPECT_EQ(s.boxTopLeft, QPoint(20, 40));
-    ASSERT_EQ(g.labels.size(), 1u);
-    // Label at angle pi, left of the centre, vertically centred.
-    EXPECT_LT(g.labels[0].topLeft.x(), 100);
-    EXPECT_EQ(g.labels[0].topLeft.y(), 190);
-}
-
-TEST(PieGeometry, NarrowSectorsAreDrawnButNotLabelled) {
-    // 1.9 % is a sweep of 0.119 radians, 2.2 % one of 0.138.
-    EXPECT_EQ(ComputePieGeometry(Input(400, 400, {1.9, 98.1})).labels.size(), 1u);
-    const PieGeometry wide = ComputePieGeometry(Input(400, 400, {2.2, 97.8}));
-    EXPECT_EQ(wide.labels.size(), 2u);
-    // A sweep of a few thousandths of a radian still moves the far point.
-    const PieGeometry tiny = ComputePieGeometry(Input(400, 400, {0.1, 99.9}));
+    // 2.2 % sweeps 0.138 radians, enough for a label; 1.9 % does not.
+    EXPECT_EQ(Compute({2.2, 97.8}).labels.size(), 2u);
+    EXPECT_EQ(Compute({1.9, 98.1}).labels.size(), 1u);
+    const PieGeometry tiny = Compute({0.1, 99.9});
     EXPECT_EQ(tiny.sectors.size(), 2u);
     EXPECT_EQ(tiny.labels.size(), 1u);
 }
 
-TEST(PieGeometry, ColoursCycleAndEveryFirstSlotSectorIsPulledOut) {
-    const PieGeometry seven = ComputePieGeometry(Input(400, 400, std::vector<double>(7, 10.0)));
-    ASSERT_EQ(seven.sectors.size(), 7u);
-    for (std::size_t i = 0; i < 7; ++i) {
-        EXPECT_EQ(seven.sectors[i].colourSlot, static_cast<int>(i % 6));
-    }
-    const QPoint pull = seven.sectors[0].offset;
-    EXPECT_NE(pull, QPoint(0, 0));
-    EXPECT_EQ(seven.sectors[6].offset, pull);
-    EXPECT_EQ(seven.sectors[6].boxTopLeft, QPoint(40, 40) + pull);
-    EXPECT_EQ(seven.finalColourSlot, 1);
-
-    // Exactly six drawn sectors bring the slot back to 0: labels then sit on
-    // the half-size radius instead of three eighths of the size.
-    const PieGeometry six = ComputePieGeometry(Input(400, 400, std::vector<double>(6, 10.0)));
-    EXPECT_EQ(six.finalColourSlot, 0);
-    const PieGeometry five = ComputePieGeometry(Input(400, 400, std::vector<double>(5, 10.0)));
-    const auto distance = [](QPoint topLeft) {
-        return std::hypot(topLeft.x() + 15 - 200, topLeft.y() + 10 - 200);
-    };
-    EXPECT_GT(distance(six.labels[0].topLeft), distance(five.labels[0].topLeft) + 20);
-}
-
-TEST(PieGeometry, NegativeValues) {
-    // A negative first entry: its points are exchanged, so it covers its span.
-    const PieGeometry first = ComputePieGeometry(Input(400, 400, {-10, 60, 50}));
-    ASSERT_EQ(first.sectors.size(), 3u);
-    EXPECT_EQ(first.sectors[0].offset, QPoint(19, 6));
-    EXPECT_EQ(first.sectors[0].start, QPoint(1028, 794));
-    EXPECT_EQ(first.sectors[0].end, QPoint(1219, 206));
-    EXPECT_TRUE(first.labels.empty() || first.labels[0].entry != 0);
-    // Elsewhere the points stay in order: the end ray lies clockwise.
-    const PieGeometry later = ComputePieGeometry(Input(400, 400, {50, -10, 60}));
-    ASSERT_EQ(later.sectors.size(), 3u);
-    EXPECT_EQ(later.sectors[1].start, QPoint(-800, 200));
-    EXPECT_EQ(later.sectors[1].end, QPoint(-609, -388));
-    EXPECT_EQ(later.sectors[1].offset, QPoint(0, 0));
-}
-
-TEST(PieGeometry, NothingIsDrawnWithoutAPositiveFiniteTotal) {
-    const std::vector<std::vector<double>> cases = {{},   {0, 0},         {10, -10},
-                                                    {-5}, {1e308, 1e308}, {1e308, -1e308, 1e-300}};
-    for (const auto& values : cases) {
-        const PieGeometry g = ComputePieGeometry(Input(400, 400, values));
-        EXPECT_TRUE(g.sectors.empty()) << values.size();
-        EXPECT_TRUE(g.labels.empty()) << values.size();
-        EXPECT_EQ(g.palette, kPalette) << "the palette changes only while drawing";
-    }
-}
-
-TEST(PieGeometry, WideControlUsesTheWidthForTheInset) {
-    const PieGeometry g = ComputePieGeometry(Input(400, 200, {50, 50}));
-    ASSERT_EQ(g.sectors.size(), 2u);
-    EXPECT_EQ(g.sectors[1].boxTopLeft, QPoint(40, 40));
-    EXPECT_EQ(g.sectors[1].boxBottomRight, QPoint(360, 160));
-}
-
-TEST(VectorAngle, CoversAxesAndQuadrants) {
+TEST(PieGeometry, DoubleClickFindsTheSectorStrictlyInsideThePie) {
     EXPECT_DOUBLE_EQ(VectorAngle(-1, 0), -kPi / 2);
     EXPECT_DOUBLE_EQ(VectorAngle(0, 0), kPi / 2);
-    EXPECT_DOUBLE_EQ(VectorAngle(1, 0), kPi / 2);
     EXPECT_DOUBLE_EQ(VectorAngle(0, -3), kPi);
     EXPECT_DOUBLE_EQ(VectorAngle(0, 3), 0.0);
     EXPECT_DOUBLE_EQ(VectorAngle(1, 1), kPi / 4);
     EXPECT_DOUBLE_EQ(VectorAngle(-1, 1), -kPi / 4);
     EXPECT_DOUBLE_EQ(VectorAngle(1, -1), 3 * kPi / 4);
     EXPECT_DOUBLE_EQ(VectorAngle(-1, -1), -3 * kPi / 4);
-}
 
-TEST(HitTest, FindsTheSectorStrictlyInsideItsBounds) {
     const std::vector<double> values{20, 0, 30, 50};
     EXPECT_EQ(HitEntry(0.1, values, 100), 0);
     EXPECT_EQ(HitEntry(0.4 * kPi + 0.01, values, 100), 2);
@@ -195,13 +142,10 @@ TEST(HitTest, FindsTheSectorStrictlyInsideItsBounds) {
     EXPECT_EQ(HitEntry(0.0, values, 100), -1); // on a boundary
     EXPECT_EQ(HitEntry(1.0, {5, -5}, 0), -1);  // nothing drawn, nothing hit
     EXPECT_EQ(HitEntry(1.0, {-10, 110}, 100), 1);
-}
 
-TEST(HitTest, PressesBeyondThePieAreIgnored) {
     // 400 wide: centre (200, 200), radius 200 - 40 = 160.
     EXPECT_FALSE(IsBeyondPie({360, 200}, 400, 400));
     EXPECT_TRUE(IsBeyondPie({361, 200}, 400, 400));
-    EXPECT_TRUE(IsBeyondPie({5, 5}, 400, 400));
     EXPECT_FALSE(IsBeyondPie({200, 200}, 400, 400));
 }
 

@@ -1,60 +1,139 @@
-// The pie chart control as a widget: loading data, its colour slots, the
-// optional mirror list box, double clicks, and what it paints (rendered into
-// an image and checked pixel by pixel).
+// What the chart paints, checked pixel by pixel: the shared wedge on an
+// ellipse wider than high, and the pie chart control with its data lines,
+// mirror list box and double clicks.
 
 #include "piechart/Pieflytt.h"
 
-#include "resources/SectorPalette.h"
+#include "piechart/Wedge.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QScreen>
+#include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
 
 namespace {
 
-constexpr QRgb kBackdrop = 0xffff00ff; // what lies behind the control
+constexpr QRgb kBackdrop = 0xffff00ff; // what lies behind the drawing
 
-const QStringList kFiveEqual{"20 20%", "20 20%", "20 20%", "20 20%", "20 20%"};
-
-QImage Render(TPieFlytt& pie) {
-    QImage image(pie.size(), QImage::Format_ARGB32_Premultiplied);
+QImage Blank(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(kBackdrop);
-    // Children only: the control itself must not paint any background.
+    return image;
+}
+
+// The point at `degrees` (counter-clockwise from 3 o'clock) and `distance`
+// from `centre`, in screen coordinates.
+QPoint Polar(QPointF centre, double degrees, double distance) {
+    const double t = degrees * std::numbers::pi / 180.0;
+    return QPoint(static_cast<int>(std::lround(centre.x() + distance * std::cos(t))),
+                  static_cast<int>(std::lround(centre.y() - distance * std::sin(t))));
+}
+
+// The painter's own arc angles (the ellipse parameter) differ from the rays'
+// on a box wider than high; the wedge must follow the rays.
+TEST(Wedge, FollowsItsRaysCounterClockwiseOnAnEllipseWiderThanHigh) {
+    const QPoint topLeft(0, 50), bottomRight(400, 250);
+    const QPointF centre(200, 150);
+    const struct {
+        double start, end;
+        std::vector<double> inside, outside;
+    } cases[] = {
+        {30, 120, {33, 75, 117}, {27, 123, 200, 300}},
+        {120, 30, {123, 200, 300, 27}, {75}}, // end clockwise of start: all but the gap
+        {30, 29.5, {28, 75, 200}, {}},        // the same, with a tiny gap
+        {0, 0, {0, 90, 180, 270, 359}, {}},   // one ray: the whole ellipse
+    };
+    for (const auto& c : cases) {
+        QImage image = Blank({400, 300});
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::blue);
+        // The points lie at different distances: only their directions count.
+        DrawWedge(painter, topLeft, bottomRight, Polar(centre, c.start, 1000),
+                  Polar(centre, c.end, 600));
+        painter.end();
+        for (const double angle : c.inside) {
+            EXPECT_EQ(image.pixelColor(Polar(centre, angle, 80)), QColor(Qt::blue)) << angle;
+        }
+        for (const double angle : c.outside) {
+            EXPECT_EQ(image.pixel(Polar(centre, angle, 80)), kBackdrop) << angle;
+        }
+        EXPECT_EQ(image.pixel(2, 52), kBackdrop) << "outside the ellipse";
+    }
+}
+
+// The control renders its children only: it must paint no background.
+QImage Render(TPieFlytt& pie) {
+    QImage image = Blank(pie.size());
     pie.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
 }
 
-QColor At(const QImage& image, QPoint centre, double degrees, double distance) {
-    const double t = degrees * std::numbers::pi / 180.0;
-    return image.pixelColor(centre.x() + static_cast<int>(std::lround(distance * std::cos(t))),
-                            centre.y() - static_cast<int>(std::lround(distance * std::sin(t))));
-}
+const QStringList kFiveEqual{"20 20%", "20 20%", "20 20%", "20 20%", "20 20%"};
 
-bool Untouched(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != kBackdrop) {
-                return false;
-            }
+TEST(PieFlytt, PaintsEachSectorInTheColoursOfTheDisplayDepth) {
+    // Slots 1, 3, 4 and 5 follow the display depth; 2 and 6 are the caller's.
+    const struct {
+        int depth;
+        QColor colours[5];
+    } cases[] = {
+        {16, {{100, 169, 50}, Qt::cyan, {117, 219, 249}, {255, 102, 102}, {102, 102, 255}}},
+        {15, {{0, 128, 0}, Qt::cyan, {0, 128, 255}, {255, 0, 0}, {0, 0, 255}}},
+    };
+    for (const auto& c : cases) {
+        TPieFlytt pie;
+        pie.resize(400, 400);
+        pie.SetDisplayDepth(c.depth);
+        pie.SetColour1(Qt::red);
+        pie.SetColour2(Qt::cyan);
+        pie.SetColour6(Qt::gray);
+        EXPECT_EQ(Render(pie), Blank(pie.size())) << "no data, nothing drawn";
+        EXPECT_EQ(pie.Colour1(), QColor(Qt::red)) << "nothing drawn, nothing overwritten";
+
+        pie.LoadItems(kFiveEqual);
+        const QImage image = Render(pie);
+        const QPoint centre(200, 200);
+        EXPECT_EQ(image.pixelColor(Polar(centre + QPoint(16, -12), 36, 80)), c.colours[0]);
+        for (int i = 1; i < 5; ++i) {
+            EXPECT_EQ(image.pixelColor(Polar(centre, 36 + 72 * i, 80)), c.colours[i]) << i;
         }
+        EXPECT_EQ(pie.Colour1(), c.colours[0]);
+        EXPECT_EQ(pie.Colour2(), QColor(Qt::cyan));
+        EXPECT_EQ(pie.Colour6(), QColor(Qt::gray));
+        EXPECT_EQ(image.pixel(2, 2), kBackdrop);
+        EXPECT_EQ(image.pixel(200, 30), kBackdrop); // above the pie's top at 40
+        EXPECT_EQ(image.pixelColor(200, 200), Qt::black) << "the radii meet at the centre";
+        EXPECT_EQ(image.pixelColor(300, 200), Qt::black) << "a level radius is one crisp row";
+
+        pie.LoadItems(QStringList{"10 a", "-10 b"});
+        EXPECT_EQ(Render(pie), Blank(pie.size())) << "no positive total, nothing drawn";
     }
-    return true;
 }
 
-// A control as the main window sets it up: 400 by 400 on a full-colour display.
-struct Pie {
-    TPieFlytt control;
-    Pie() {
-        control.resize(400, 400);
-        control.SetDisplayDepth(32);
-        control.SetColour2(QColor(255, 255, 0));
-    }
-};
+TEST(PieFlytt, KeepsTheValidLinesWithTheirLabelsAndMirrorsThem) {
+    TPieFlytt pie;
+    pie.resize(400, 400);
+    QListWidget list;
+    pie.SetListBox(&list);
+    QObject first, second;
+    pie.LoadItems(
+        QList<TPieSourceLine>{{"  20  20% ", &first}, {"12,5 x", nullptr}, {"30.5", &second}});
+    EXPECT_DOUBLE_EQ(pie.Total(), 50.5);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.item(0)->text(), "20  20%");
+    EXPECT_EQ(list.item(1)->data(Qt::UserRole).value<QObject*>(), &second);
+    const PieGeometry geometry = pie.CurrentGeometry();
+    ASSERT_EQ(geometry.labels.size(), 1u) << "a line without a label gets none";
+    EXPECT_EQ(geometry.labels[0].text, "20%");
+
+    pie.LoadItems(QStringList{"abc"});
+    EXPECT_EQ(pie.Total(), 0.0);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_TRUE(pie.CurrentGeometry().labels.empty());
+}
 
 void Send(TPieFlytt& pie, QEvent::Type type, QPoint at) {
     QMouseEvent event(type, QPointF(at), pie.mapToGlobal(QPointF(at)), Qt::LeftButton,
@@ -62,149 +141,25 @@ void Send(TPieFlytt& pie, QEvent::Type type, QPoint at) {
     QApplication::sendEvent(&pie, &event);
 }
 
-TEST(PieFlytt, StartsSmallAndEmpty) {
-    TPieFlytt pie;
-    EXPECT_EQ(pie.size(), QSize(65, 65));
-    EXPECT_EQ(pie.PieData().Count(), 0);
-    EXPECT_EQ(pie.Total(), 0.0);
-    EXPECT_EQ(pie.ListBox(), nullptr);
-    EXPECT_EQ(pie.Colour1(), QColor(255, 224, 224));
-    EXPECT_EQ(pie.Colour6(), QColor(255, 224, 255));
-    EXPECT_TRUE(Untouched(Render(pie)));
-}
-
-TEST(PieFlytt, LoadItemsKeepsValidLinesAndMirrorsThem) {
-    Pie pie;
-    QListWidget list;
-    pie.control.SetListBox(&list);
-    EXPECT_EQ(list.count(), 0) << "the mirror fills at the next load";
-    QObject first, second;
-    pie.control.LoadItems(
-        QList<TPieSourceLine>{{"  20 20%", &first}, {"12,5 x", nullptr}, {"30.5", &second}});
-    ASSERT_EQ(pie.control.PieData().Count(), 2);
-    EXPECT_EQ(pie.control.PieData().Text(0), "20 20%");
-    EXPECT_EQ(pie.control.PieData().Payload(1)->Obj, &second);
-    EXPECT_DOUBLE_EQ(pie.control.Total(), 50.5);
-    ASSERT_EQ(list.count(), 2);
-    EXPECT_EQ(list.item(1)->text(), "30.5");
-    EXPECT_EQ(list.item(0)->data(Qt::UserRole).value<QObject*>(), &first);
-
-    pie.control.LoadItems(QStringList{"abc"});
-    EXPECT_EQ(pie.control.PieData().Count(), 0);
-    EXPECT_EQ(pie.control.Total(), 0.0);
-    EXPECT_EQ(list.count(), 0);
-}
-
-TEST(PieFlytt, PaintsEachSectorInItsColourAndNothingOutside) {
-    Pie pie;
-    pie.control.LoadItems(kFiveEqual);
-    const QImage image = Render(pie.control);
-    const QPoint centre(200, 200);
-    const QColor expected[] = {
-        SectorColours[SectorIndex::Chance], SectorColours[SectorIndex::Circumstances],
-        SectorColours[SectorIndex::Susceptibility], SectorColours[SectorIndex::Bacteria],
-        SectorColours[SectorIndex::Diet]};
-    // The first sector is pulled out by (16, -12).
-    EXPECT_EQ(At(image, centre + QPoint(16, -12), 36, 80), expected[0]);
-    for (int i = 1; i < 5; ++i) {
-        EXPECT_EQ(At(image, centre, 36 + 72 * i, 80), expected[i]) << i;
-    }
-    EXPECT_EQ(image.pixel(2, 2), kBackdrop);
-    EXPECT_EQ(image.pixel(397, 397), kBackdrop);
-    EXPECT_EQ(image.pixel(200, 30), kBackdrop);       // above the pie's top at 40
-    EXPECT_EQ(image.pixelColor(200, 200), Qt::black); // the radii meet at the centre
-}
-
-TEST(PieFlytt, PaintingOverwritesFourSlotsButKeepsTwoAndSix) {
-    Pie pie;
-    pie.control.SetColour1(Qt::red);
-    pie.control.SetColour2(Qt::cyan);
-    pie.control.SetColour6(Qt::gray);
-    Render(pie.control); // nothing to draw: nothing overwritten
-    EXPECT_EQ(pie.control.Colour1(), QColor(Qt::red));
-
-    pie.control.LoadItems(kFiveEqual);
-    const QImage image = Render(pie.control);
-    EXPECT_EQ(pie.control.Colour1(), SectorColours[SectorIndex::Chance]);
-    EXPECT_EQ(pie.control.Colour5(), SectorColours[SectorIndex::Diet]);
-    EXPECT_EQ(pie.control.Colour2(), QColor(Qt::cyan));
-    EXPECT_EQ(pie.control.Colour6(), QColor(Qt::gray));
-    EXPECT_EQ(At(image, QPoint(200, 200), 108, 80), QColor(Qt::cyan));
-}
-
-TEST(PieFlytt, Colour3ReadsTheDisplayDepth) {
-    Pie pie;
-    pie.control.SetDisplayDepth(8);
-    pie.control.SetDisplayDepth(0); // back to the real screen
-    pie.control.SetColour3(QColor(1, 2, 3));
-    const QScreen* screen = pie.control.screen();
-    const int expected = screen != nullptr && screen->depth() > 0 ? screen->depth() : 32;
-    EXPECT_EQ(TPieFlytt::ScreenBitsPerPixel(), expected);
-    EXPECT_EQ(pie.control.Colour3(), QColor(1, 2, 3));
-}
-
-TEST(PieFlytt, NoPositiveTotalPaintsNothing) {
-    Pie pie;
-    for (const QStringList& lines :
-         {QStringList{"10 a", "-10 b"}, QStringList{"0 a", "0 b"}, QStringList{"-3 x"},
-          QStringList{"1e308 a", "1e308 b"}, QStringList{"1e999 a", "5 b", "-5 c"}}) {
-        pie.control.LoadItems(lines);
-        EXPECT_TRUE(Untouched(Render(pie.control))) << lines.join('|').toStdString();
-    }
-}
-
-TEST(PieFlytt, OddLinesNeverBreakPainting) {
-    Pie pie;
-    pie.control.LoadItems(QStringList{
-        "40 " + QString(100000, QLatin1Char('x')), QString(100000, QLatin1Char('9')) + " big",
-        QString::fromUtf8("30 \x01\x02\n\t Zahnb\xC3\xBCrste \xE6\xAD\xAF"), "-1e999 y", "nan z",
-        "30"});
-    EXPECT_EQ(pie.control.PieData().Count(), 3);
-    EXPECT_DOUBLE_EQ(pie.control.Total(), 100.0);
-    EXPECT_FALSE(Untouched(Render(pie.control)));
-}
-
 TEST(PieFlytt, DoubleClickReportsTheSectorsObject) {
-    Pie pie;
+    TPieFlytt pie;
+    pie.resize(400, 400);
     QObject a, b, c;
-    pie.control.LoadItems(QList<TPieSourceLine>{{"25 a", &a}, {"25 b", &b}, {"50 c", &c}});
+    pie.LoadItems(QList<TPieSourceLine>{{"25 a", &a}, {"25 b", &b}, {"50 c", &c}});
     int calls = 0;
-    TPieFlytt* sender = nullptr;
-    pie.control.SetOnDblClick([&](TPieFlytt* from) {
+    pie.SetOnDblClick([&](TPieFlytt* sender) {
         ++calls;
-        sender = from;
+        EXPECT_EQ(sender, &pie);
     });
-    Send(pie.control, QEvent::MouseButtonPress, {150, 150});
-    EXPECT_EQ(pie.control.DownX(), 150);
-    EXPECT_EQ(pie.control.DownY(), 150);
+    Send(pie, QEvent::MouseButtonPress, {150, 150});
     EXPECT_EQ(calls, 0);
-
-    Send(pie.control, QEvent::MouseButtonDblClick, {150, 150}); // 135 degrees
+    Send(pie, QEvent::MouseButtonDblClick, {150, 150}); // 135 degrees
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(sender, &pie.control);
-    EXPECT_EQ(pie.control.ClickedObject(), &b);
-    Send(pie.control, QEvent::MouseButtonDblClick, {200, 300}); // 270 degrees
-    EXPECT_EQ(pie.control.ClickedObject(), &c);
-    Send(pie.control, QEvent::MouseButtonDblClick, {395, 5}); // beyond the pie
+    EXPECT_EQ(pie.ClickedObject(), &b);
+    Send(pie, QEvent::MouseButtonDblClick, {200, 300}); // 270 degrees
+    EXPECT_EQ(pie.ClickedObject(), &c);
+    Send(pie, QEvent::MouseButtonDblClick, {395, 5}); // beyond the pie
     EXPECT_EQ(calls, 2);
-    EXPECT_EQ(pie.control.DownX(), 395);
-
-    pie.control.SetOnDblClick(nullptr);
-    Send(pie.control, QEvent::MouseButtonDblClick, {250, 150});
-    EXPECT_EQ(pie.control.ClickedObject(), &c);
-}
-
-TEST(PieFlytt, ReloadingManyTimesLeavesOnlyTheLastData) {
-    Pie pie;
-    QListWidget list;
-    pie.control.SetListBox(&list);
-    for (int i = 0; i < 100000; ++i) {
-        pie.control.LoadItems(QStringList{});
-        pie.control.LoadItems(kFiveEqual);
-    }
-    EXPECT_EQ(pie.control.PieData().Count(), 5);
-    EXPECT_EQ(list.count(), 5);
-    EXPECT_DOUBLE_EQ(pie.control.Total(), 100.0);
 }
 
 } // namespace
