@@ -188,8 +188,10 @@ void CsvReader::OnCell(const char* text, std::size_t size) {
 }
 
 void CsvReader::OnRecordEnd() {
+    const std::size_t width = m_current.cells.size();
     m_ready.push_back(std::move(m_current));
     m_current.cells.clear();
+    m_current.cells.reserve(width);
     m_recordPending = true;
 }
 

@@ -1,5 +1,7 @@
 #include "batch/CsvWriter.h"
 
+#include <algorithm>
+
 namespace Batch {
 
 namespace {
@@ -20,8 +22,10 @@ void CsvWriter::Cell(std::string_view text) {
         m_buffer += m_delimiter;
     }
     m_recordStarted = true;
-    const char special[] = {m_delimiter, '"', '\r', '\n'};
-    if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
+    const auto special = [this](char c) {
+        return c == m_delimiter || c == '"' || c == '\r' || c == '\n';
+    };
+    if (std::ranges::none_of(text, special)) {
         m_buffer += text;
         return;
     }

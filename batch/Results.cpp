@@ -53,7 +53,9 @@ QString StatusText(const RowOutcome& outcome, const Columns& columns) {
 
 void WriteResultCells(CsvWriter& writer, const RowOutcome& outcome, const Columns& columns,
                       const QStringList* advice) {
-    writer.Cell(StatusText(outcome, columns).toStdString());
+    static const std::string assessed = "assessed";
+    writer.Cell(outcome.status == RowStatus::Assessed ? assessed
+                                                      : StatusText(outcome, columns).toStdString());
     const int cells = advice != nullptr ? 9 : 8;
     if (outcome.status != RowStatus::Assessed) {
         for (int i = 0; i < cells; ++i) {
@@ -67,7 +69,11 @@ void WriteResultCells(CsvWriter& writer, const RowOutcome& outcome, const Column
         writer.Cell(Numeric::FixedTwo(share));
     }
     writer.Cell(Printing::PercentText(shares.Chance).toStdString());
-    writer.Cell(BandText(outcome.band).toStdString());
+    static const std::string bands[] = {
+        BandText(ChanceBand::Band0020).toStdString(), BandText(ChanceBand::Band2040).toStdString(),
+        BandText(ChanceBand::Band4060).toStdString(), BandText(ChanceBand::Band6080).toStdString(),
+        BandText(ChanceBand::Band80100).toStdString()};
+    writer.Cell(bands[static_cast<int>(outcome.band)]);
     writer.Cell(outcome.adviceKeys.join(QLatin1Char(' ')).toStdString());
     if (advice != nullptr) {
         writer.Cell(advice->join(QLatin1Char('\n')).toStdString());

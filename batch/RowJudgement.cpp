@@ -120,15 +120,15 @@ RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
         return outcome;
     }
 
-    // The window's path: the selector codes, then each factor into the model.
+    // The window's path: the selector codes, then the factors into the model.
     InmBearb::RiskModel model;
     model.SetCountryArea(outcome.countryArea);
     model.SetGroup(outcome.group);
-    std::uint8_t missing = 0;
+    std::array<char, kFactorCount> scores{};
     for (int factor = 0; factor < kFactorCount; ++factor) {
-        const char score = outcome.scoreTexts[factor].front().toLatin1();
-        missing = model.EnterScore(static_cast<std::uint8_t>(factor + 1), {&score, 1});
+        scores[factor] = outcome.scoreTexts[factor].front().toLatin1();
     }
+    const std::uint8_t missing = model.EnterScores({scores.data(), scores.size()});
     if (!PieItems::ChartMayShow(missing, outcome.countryArea, outcome.group)) {
         outcome.status = missing >= InmBearb::RiskModel::MissingLimit ? RowStatus::TooManyBlank
                                                                       : RowStatus::SelectorNotSet;

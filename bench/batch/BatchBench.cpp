@@ -122,13 +122,34 @@ Batch::ReportPage Page() {
 }
 
 void OnePatientReport(benchmark::State& state) {
-    const std::vector<std::string> header{
-        "Caries experience", "Related diseases",    "Diet, contents",   "Diet, frequency",
-        "Plaque amount",     "Mutans streptococci", "Fluoride program", "Saliva secretion",
-        "Buffer capacity",   "Clin. judgement",     "Country/Area",     "Group",
-        "Name",              "Comments"};
-    const std::vector<std::string> cells{"2", "1", "2", "2", "2", "2", "2", "1", "1", "1",
-                                         "1", "1", "Jane Example", "Seen in the school clinic."};
+    const std::vector<std::string> header{"Caries experience",
+                                          "Related diseases",
+                                          "Diet, contents",
+                                          "Diet, frequency",
+                                          "Plaque amount",
+                                          "Mutans streptococci",
+                                          "Fluoride program",
+                                          "Saliva secretion",
+                                          "Buffer capacity",
+                                          "Clin. judgement",
+                                          "Country/Area",
+                                          "Group",
+                                          "Name",
+                                          "Comments"};
+    const std::vector<std::string> cells{"2",
+                                         "1",
+                                         "2",
+                                         "2",
+                                         "2",
+                                         "2",
+                                         "2",
+                                         "1",
+                                         "1",
+                                         "1",
+                                         "1",
+                                         "1",
+                                         "Jane Example",
+                                         "Seen in the school clinic."};
     const Batch::Columns columns = Batch::MatchColumns(header);
     const Batch::RowOutcome outcome = Batch::RowJudge(columns).Judge(cells);
     const Printing::ReportData data = Batch::ReportDataFor(outcome, columns, cells, Page());
