@@ -159,28 +159,54 @@ QString JudgementKey(int judgement) {
     return {};
 }
 
-void AppendBlock(const TFragmentHolder& holder, const QString& key, QStringList& target) {
-    if (key.isEmpty()) {
-        return;
+// The keys of the fragments the advice of a band is made of, block 1 to 9 in
+// order; a block that appends nothing has no key here.
+QStringList BandKeys(const AdviceScores& scores, const BandRules& rules) {
+    using namespace AdviceFactor;
+    const QString blocks[] = {
+        VerdictKey(scores[SalivaSecretion], scores[FluorideProgram]),
+        QStringLiteral("2.1"),
+        DietKey(scores[DietContents], scores[DietFrequency]),
+        BacteriaKey(scores[PlaqueAmount], scores[MutansStreptococci], rules),
+        FluorideKey(scores[FluorideProgram], rules),
+        SalivaKey(scores[SalivaSecretion], rules),
+        BufferKey(scores[BufferCapacity], rules),
+        JudgementKey(scores[ClinicalJudgement]),
+        QStringLiteral("9.1"),
+    };
+    QStringList keys;
+    for (const QString& key : blocks) {
+        if (!key.isEmpty()) {
+            keys << key;
+        }
     }
-    target << holder.Fragment(key);
-    target << kSeparator;
+    return keys;
 }
 
 void AppendAdvice(const AdviceScores& scores, const BandRules& rules, const TFragmentHolder& holder,
                   QStringList& target) {
-    using namespace AdviceFactor;
-    AppendBlock(holder, VerdictKey(scores[SalivaSecretion], scores[FluorideProgram]), target);
-    AppendBlock(holder, QStringLiteral("2.1"), target);
-    AppendBlock(holder, DietKey(scores[DietContents], scores[DietFrequency]), target);
-    AppendBlock(holder, BacteriaKey(scores[PlaqueAmount], scores[MutansStreptococci], rules),
-                target);
-    AppendBlock(holder, FluorideKey(scores[FluorideProgram], rules), target);
-    AppendBlock(holder, SalivaKey(scores[SalivaSecretion], rules), target);
-    AppendBlock(holder, BufferKey(scores[BufferCapacity], rules), target);
-    AppendBlock(holder, JudgementKey(scores[ClinicalJudgement]), target);
-    // The closing remarks end the advice, so no separator follows them.
-    target << holder.Fragment(QStringLiteral("9.1"));
+    const QStringList keys = BandKeys(scores, rules);
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        target << holder.Fragment(keys[i]);
+        // The closing remarks end the advice, so no separator follows them.
+        if (i + 1 < keys.size()) {
+            target << kSeparator;
+        }
+    }
+}
+
+const BandRules& RulesOf(ChanceBand band) {
+    switch (band) {
+    case ChanceBand::Band0020:
+    case ChanceBand::Band2040:
+        return kHighRiskRules;
+    case ChanceBand::Band4060:
+        return kIntermediateRules;
+    case ChanceBand::Band6080:
+    case ChanceBand::Band80100:
+        break;
+    }
+    return kFavourableRules;
 }
 
 } // namespace
@@ -236,6 +262,10 @@ AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts) {
         }
     }
     return scores;
+}
+
+QStringList AdviceKeys(const AdviceScores& scores, double chancePercent) {
+    return BandKeys(scores, RulesOf(ChooseBand(chancePercent)));
 }
 
 QStringList AssembleAdvice(const AdviceScores& scores, double chancePercent,

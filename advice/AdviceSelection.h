@@ -72,6 +72,10 @@ struct FragmentHolders {
 // "'<text>' is not a valid integer value" for the first text that is not.
 AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts);
 
+// The keys of the fragments the advice for the scores and the chance is made
+// of ("1.4", "2.1", ... "9.1"), in the order AssembleAdvice joins them.
+QStringList AdviceKeys(const AdviceScores& scores, double chancePercent);
+
 // The complete advice for the scores and the chance.
 QStringList AssembleAdvice(const AdviceScores& scores, double chancePercent,
                            const FragmentHolders& holders);

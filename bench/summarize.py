@@ -29,6 +29,14 @@ PAIRS = [
      "start-up to first paint vs a bare main window with one line (median)", "real"),
     ("bench_printing", "ReportAndAdvice", "OneLineJob",
      "report (200 comment lines) + advice vs a one-line job", "real"),
+    ("bench_batch", "AssessCohort", "SplitCohort",
+     "batch: 1,000,000 rows assessed vs read and split", "real"),
+    ("bench_batch", "PeakResidentMillion", "PeakResidentTenThousand",
+     "batch: peak resident MiB, 1,000,000 vs 10,000 rows", "peak_MiB"),
+    ("bench_batch", "OnePatientReport", "OneLinePage",
+     "batch: one patient's report PDF vs a one-line page", "real"),
+    ("bench_batch", "ThousandReports", "ThousandReportsOneCore",
+     "batch: 1,000 reports on every core vs on one core", "real"),
 ]
 
 UNIT_TO_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
@@ -75,6 +83,10 @@ def main():
         b = runs.get((program, baseline))
         if a is None or b is None:
             print(f"| {what} | not measured | | |")
+            continue
+        if value.endswith("_MiB"):
+            fa, fb = a[value], b[value]
+            print(f"| {what} | {fa:.1f} MiB | {fb:.1f} MiB | {fa / fb:.2f} |")
             continue
         # "/N" divides the figure only: the baseline is one item already.
         kind, _, per = value.partition("/")

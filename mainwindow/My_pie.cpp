@@ -11,6 +11,7 @@
 #include "mainwindow/PieItems.h"
 #include "mainwindow/ScoreEdit.h"
 #include "mainwindow/ScoreRules.h"
+#include "mainwindow/SelectorItems.h"
 #include "mainwindow/Shape.h"
 #include "mainwindow/SpeedButton.h"
 #include "mainwindow/SpinButton.h"
@@ -46,7 +47,7 @@ constexpr int kToolTipMilliseconds = 25000;
 constexpr int kDesignWidth = 790;
 constexpr int kDesignHeight = 640;
 
-const QString kStandardSet = QStringLiteral("Standard set");
+const QString kStandardSet = SelectorItems::Texts().front();
 
 QFrame* MakePanel(QWidget* parent, const QString& name, QFrame::Shadow shadow) {
     auto* panel = new QFrame(parent);
@@ -86,7 +87,7 @@ QComboBox* MakeSelector(QWidget* parent, const QString& name, int left, const QS
     // A drop-down box: a text that is none of the items means no selection.
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems({kStandardSet, QStringLiteral("Low risk"), QStringLiteral("High risk")});
+    combo->addItems(SelectorItems::Texts());
     combo->setGeometry(left, 8, 127, 24);
     return combo;
 }

@@ -41,6 +41,19 @@ std::uint8_t RiskModel::EnterScore(std::uint8_t index, std::string_view text) {
     return reading.missing;
 }
 
+std::uint8_t RiskModel::EnterScores(std::string_view cells) {
+    for (std::size_t i = 0; i < FactorCount && i < cells.size(); ++i) {
+        if (IsDigit(cells[i]) || cells[i] == Blank) {
+            cells_[i] = cells[i];
+        }
+    }
+    const ScoreReading reading = ReadScores();
+    if (reading.missing < MissingLimit) {
+        last_ = ComputeSectors(reading.scores, chanceAdjustment_);
+    }
+    return reading.missing;
+}
+
 void RiskModel::SetCountryArea(std::uint8_t code) {
     countryAreaCode_ = code;
     UpdateChanceAdjustment();

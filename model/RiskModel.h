@@ -30,6 +30,12 @@ public:
     // changes nothing.
     std::uint8_t EnterScore(std::uint8_t index, std::string_view text);
 
+    // Stores the ten cells at once, in factor order, each as EnterScore
+    // stores it, and computes once: a fresh model given all ten scores by
+    // EnterScore in factor order ends in the same state. Returns the number
+    // of blank cells.
+    std::uint8_t EnterScores(std::string_view cells);
+
     // Store a selector code and recompute the chance adjustment. The sectors
     // follow only at the next EnterScore.
     void SetCountryArea(std::uint8_t code);

@@ -17,6 +17,8 @@ packages=(
     xvfb xauth x11-utils python3
     # printing: the CUPS client library, and a private scheduler for the tests
     libcups2-dev cups cups-client cups-bsd poppler-utils
+    # dentiplot-batch: the streaming CSV parser
+    libcsv-dev
     # sanitizer and fuzz builds (clang with libFuzzer, symbolized reports)
     # and the static checks
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build, unpacks it into a scratch
-# root, checks the desktop metadata it carries, and starts the installed
-# program under a private X server until its main window is on screen.
+# root, checks the desktop metadata it carries, runs the installed batch
+# program on the example spreadsheet, and starts the installed window program
+# under a private X server until its main window is on screen.
 #
 #   InstalledProgramTest.sh <build folder>
 set -euo pipefail
@@ -25,14 +26,15 @@ deb=$(ls "$scratch"/pkg/dentiplot_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no dentiplot_*.deb was made"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 fonts-liberation libcups2; do
+# The printouts are drawn with Qt GUI's PDF writer, not Qt Print Support.
+for needed in libqt6widgets6 libqt6gui6 fonts-liberation libcups2 libcsv3; do
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 
 # 2. Unpacked into a scratch root: program, desktop entry, icons, metadata.
 root="$scratch/root"
 dpkg -x "$deb" "$root"
-for f in usr/bin/dentiplot \
+for f in usr/bin/dentiplot usr/bin/dentiplot-batch usr/share/man/man1/dentiplot-batch.1.gz \
          usr/share/applications/org.example.Dentiplot.desktop \
          usr/share/metainfo/org.example.Dentiplot.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/org.example.Dentiplot.svg; do
@@ -47,7 +49,21 @@ desktop-file-validate "$root/usr/share/applications/org.example.Dentiplot.deskto
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.Dentiplot.metainfo.xml" ||
     fail "the AppStream metadata does not validate"
 
-# 3. The installed program shows its main window on a private X server.
+# 3. The installed batch program assesses the example spreadsheet as shown in
+#    docs/ and writes a report.
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+"$root/usr/bin/dentiplot-batch" --version | grep -q "^dentiplot-batch " ||
+    fail "the installed dentiplot-batch does not give its version"
+status=0
+"$root/usr/bin/dentiplot-batch" "$source_dir/docs/cohort-example.csv" \
+    --reports "$scratch/reports" >"$scratch/results.csv" 2>"$scratch/batch-errors.txt" || status=$?
+[ "$status" -eq 1 ] || fail "dentiplot-batch ended with $status on the example, not 1"
+diff -u "$source_dir/docs/cohort-example-results.csv" "$scratch/results.csv" ||
+    fail "the installed dentiplot-batch does not give the example's results"
+[ -s "$scratch/reports/P-001.pdf" ] || fail "the installed dentiplot-batch wrote no report"
+echo "PASS: the installed dentiplot-batch assesses the example"
+
+# 4. The installed program shows its main window on a private X server.
 display=":$((90 + RANDOM % 100))"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!

@@ -1,0 +1,375 @@
+#include "batch/BatchRun.h"
+
+#include "advice/AdviceSelection.h"
+#include "batch/AtomicFile.h"
+#include "batch/Columns.h"
+#include "batch/CsvReader.h"
+#include "batch/CsvWriter.h"
+#include "batch/Progress.h"
+#include "batch/Reports.h"
+#include "batch/Results.h"
+#include "batch/RowJudgement.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <atomic>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace Batch {
+
+namespace {
+
+struct Options {
+    QString input;
+    QString output; // empty: standard output
+    bool advice = false;
+    std::optional<char> delimiter;
+    QString reportsDir; // empty: no reports
+    ReportPage page;
+    bool force = false;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+QString Description() {
+    return QStringLiteral(
+               "Assesses every patient of a spreadsheet (CSV) with the rules of the Dentiplot "
+               "window and writes the results as CSV.\n\n"
+               "The header row names the columns, in any order, in any case:\n  ") +
+           KnownColumns().mid(0, 12).join(QStringLiteral("\n  ")) +
+           QStringLiteral("\nand optionally\n  ") +
+           KnownColumns().mid(12).join(QStringLiteral("\n  ")) +
+           QStringLiteral(
+               "\nA factor cell holds a score or nothing; Country/Area and Group hold Standard "
+               "set, Low risk, High risk or 1 to 3. Other columns are carried through.\n\n"
+               "Exit status: 0 every row assessed, 1 rows in error or without percentages, "
+               "2 bad arguments, 3 a malformed or unreadable file.");
+}
+
+Options ParseArguments(const QStringList& arguments, bool& done) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description());
+    parser.addPositionalArgument(QStringLiteral("input"),
+                                 QStringLiteral("The CSV file, or - for standard input."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Write the results to <file> instead of "
+                                                   "standard output."),
+                                    QStringLiteral("file"));
+    const QCommandLineOption advice(QStringLiteral("advice"),
+                                    QStringLiteral("Add the advice text as one more cell."));
+    const QCommandLineOption delimiter(QStringLiteral("delimiter"),
+                                       QStringLiteral("Delimiter of the results: , ; or tab "
+                                                      "(default: the input's)."),
+                                       QStringLiteral("char"));
+    const QCommandLineOption reports(QStringLiteral("reports"),
+                                     QStringLiteral("Write each assessed row's chart report and "
+                                                    "interpretation page as one PDF into <dir>."),
+                                     QStringLiteral("dir"));
+    const QCommandLineOption colour({QStringLiteral("colour"), QStringLiteral("color")},
+                                    QStringLiteral("Reports in colour (default: black and "
+                                                   "white)."));
+    const QCommandLineOption paper(QStringLiteral("paper"),
+                                   QStringLiteral("Paper of the reports: a4 or letter (default "
+                                                  "a4); 5 mm margins."),
+                                   QStringLiteral("paper"), QStringLiteral("a4"));
+    const QCommandLineOption resolution(QStringLiteral("resolution"),
+                                        QStringLiteral("Device resolution of the reports in dots "
+                                                       "per inch (default 600); pen widths are "
+                                                       "device pixels."),
+                                        QStringLiteral("dpi"), QStringLiteral("600"));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Replace reports that exist already."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and stop."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Show the version and stop."));
+    parser.addOptions(
+        {output, advice, delimiter, reports, colour, paper, resolution, force, help, version});
+    if (!parser.parse(arguments)) {
+        throw UsageError(parser.errorText().toStdString());
+    }
+    done = true;
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs("\n", stdout);
+        return {};
+    }
+    if (parser.isSet(version)) {
+        std::printf("dentiplot-batch %s\n", DENTIPLOT_VERSION);
+        return {};
+    }
+    done = false;
+
+    Options options;
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.size() != 1) {
+        throw UsageError("name one input file, or - for standard input");
+    }
+    options.input = inputs.front();
+    options.output = parser.value(output);
+    options.advice = parser.isSet(advice);
+    if (parser.isSet(delimiter)) {
+        const QString text = parser.value(delimiter);
+        if (text == QStringLiteral(",") || text == QStringLiteral(";")) {
+            options.delimiter = text.front().toLatin1();
+        } else if (text == QStringLiteral("tab") || text == QStringLiteral("\t")) {
+            options.delimiter = '\t';
+        } else {
+            throw UsageError("--delimiter takes , ; or tab");
+        }
+    }
+    options.reportsDir = parser.value(reports);
+    options.page.colour = parser.isSet(colour);
+    const QString paperName = parser.value(paper).toLower();
+    if (paperName != QStringLiteral("a4") && paperName != QStringLiteral("letter")) {
+        throw UsageError("--paper takes a4 or letter");
+    }
+    options.page.layout =
+        ReportLayout(paperName == QStringLiteral("a4") ? QPageSize::A4 : QPageSize::Letter);
+    bool number = false;
+    options.page.resolution = parser.value(resolution).toInt(&number);
+    if (!number || options.page.resolution < 72 || options.page.resolution > 2400) {
+        throw UsageError("--resolution takes a whole number of dots per inch, 72 to 2400");
+    }
+    options.force = parser.isSet(force);
+    return options;
+}
+
+// An assessed row whose printouts are to be written.
+struct ReportJob {
+    Printing::ReportData data;
+    QStringList advice;
+    std::string identNo;
+    long long row = 0;
+    long long line = 0;
+};
+
+// The five fragment stores, made once.
+const FragmentHolders& Holders() {
+    static const TDlg0020 dlg0020;
+    static const TDlg2040 dlg2040;
+    static const TDlg4060 dlg4060;
+    static const TDlg6080 dlg6080;
+    static const TDlg80100 dlg80100;
+    static const FragmentHolders holders{dlg0020, dlg2040, dlg4060, dlg6080, dlg80100};
+    return holders;
+}
+
+class Run {
+public:
+    explicit Run(Options options) : m_options(std::move(options)) {}
+
+    int Execute();
+
+private:
+    void Message(const QString& text) {
+        m_progress.Clear();
+        std::fprintf(stderr, "dentiplot-batch: %s\n", qPrintable(text));
+    }
+    void AssessRows(CsvReader& reader, CsvWriter& writer, const Columns& columns);
+    bool WriteReports();
+
+    Options m_options;
+    Progress m_progress;
+    QString m_inputName;
+    long long m_inputSize = 0;
+    long long m_rowsNotAssessed = 0;
+    std::vector<ReportJob> m_jobs;
+};
+
+void Run::AssessRows(CsvReader& reader, CsvWriter& writer, const Columns& columns) {
+    const RowJudge judge(columns);
+    const bool wantReports = !m_options.reportsDir.isEmpty();
+    CsvRecord record;
+    long long row = 1; // the header is the spreadsheet's row 1
+    while (reader.Next(record)) {
+        ++row;
+        const RowOutcome outcome = judge.Judge(record.cells);
+        for (const QString& error : ErrorTexts(outcome, columns)) {
+            Message(QStringLiteral("%1:%2: %3").arg(m_inputName).arg(record.line).arg(error));
+        }
+        if (outcome.status != RowStatus::Assessed && outcome.status != RowStatus::Empty) {
+            ++m_rowsNotAssessed;
+        }
+        QStringList advice;
+        if (outcome.status == RowStatus::Assessed && (m_options.advice || wantReports)) {
+            advice = AssembleAdvice(RowJudge::ScoresOf(outcome), outcome.shares.Chance, Holders());
+        }
+        for (int column = 0; column < columns.width; ++column) {
+            writer.Cell(column < static_cast<int>(record.cells.size()) ? record.cells[column]
+                                                                       : std::string());
+        }
+        WriteResultCells(writer, outcome, columns, m_options.advice ? &advice : nullptr);
+        writer.EndRecord();
+        if (wantReports && outcome.status == RowStatus::Assessed) {
+            ReportJob job;
+            job.data = ReportDataFor(outcome, columns, record.cells, m_options.page);
+            job.advice = advice;
+            if (columns.identNo != Columns::Absent &&
+                columns.identNo < static_cast<int>(record.cells.size())) {
+                job.identNo = record.cells[columns.identNo];
+            }
+            job.row = row;
+            job.line = record.line;
+            m_jobs.push_back(std::move(job));
+        }
+        m_progress.Show("rows", row - 1, 0, reader.BytesRead(), m_inputSize);
+    }
+}
+
+bool Run::WriteReports() {
+    const std::string dir = QDir::cleanPath(m_options.reportsDir).toStdString();
+    if (!QDir().mkpath(m_options.reportsDir)) {
+        Message(QStringLiteral("cannot make the folder %1").arg(m_options.reportsDir));
+        return false;
+    }
+    std::vector<std::string> identNos;
+    std::vector<long long> rows;
+    for (const ReportJob& job : m_jobs) {
+        identNos.push_back(job.identNo);
+        rows.push_back(job.row);
+    }
+    const std::vector<std::string> names = ReportFileNames(identNos, rows);
+
+    // Every core renders reports; each report's name was fixed above, so the
+    // files are the same whatever order they are finished in.
+    std::vector<std::string> errors(m_jobs.size());
+    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> finished{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < m_jobs.size(); i = next++) {
+            try {
+                const QByteArray pdf =
+                    RenderReport(m_jobs[i].data, m_jobs[i].advice, m_options.page);
+                WriteFileAtomically(dir + "/" + names[i],
+                                    {pdf.constData(), static_cast<std::size_t>(pdf.size())},
+                                    m_options.force);
+            } catch (const std::exception& failure) {
+                errors[i] = failure.what();
+            }
+            ++finished;
+        }
+    };
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::thread> workers;
+    for (unsigned t = 0; t < threads; ++t) {
+        workers.emplace_back(work);
+    }
+    const auto total = static_cast<long long>(m_jobs.size());
+    while (finished.load() < m_jobs.size()) {
+        const auto done = static_cast<long long>(finished.load());
+        m_progress.Show("reports", done, total, done, total);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    bool allWritten = true;
+    for (std::size_t i = 0; i < m_jobs.size(); ++i) {
+        if (!errors[i].empty()) {
+            Message(QStringLiteral("%1:%2: report not written: %3")
+                        .arg(m_inputName)
+                        .arg(m_jobs[i].line)
+                        .arg(QString::fromStdString(errors[i])));
+            allWritten = false;
+        }
+    }
+    return allWritten;
+}
+
+int Run::Execute() {
+    const bool fromStdin = m_options.input == QStringLiteral("-");
+    m_inputName = fromStdin ? QStringLiteral("<stdin>") : m_options.input;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        fromStdin ? nullptr : std::fopen(QFile::encodeName(m_options.input).constData(), "rb"),
+        std::fclose);
+    if (!fromStdin && !file) {
+        Message(QStringLiteral("cannot open %1: %2").arg(m_inputName, strerror(errno)));
+        return BadInput;
+    }
+    std::FILE* input = fromStdin ? stdin : file.get();
+    struct stat status {};
+    if (fstat(fileno(input), &status) == 0 && S_ISREG(status.st_mode)) {
+        m_inputSize = status.st_size;
+    }
+
+    std::unique_ptr<AtomicFile> outputFile;
+    try {
+        CsvReader reader(input);
+        CsvRecord header;
+        reader.Next(header);
+        const Columns columns = MatchColumns(header.cells);
+
+        if (!m_options.output.isEmpty() && m_options.output != QStringLiteral("-")) {
+            outputFile = std::make_unique<AtomicFile>(m_options.output.toStdString());
+        }
+        CsvWriter::Sink sink = [&outputFile](std::string_view data) {
+            if (outputFile) {
+                outputFile->Write(data);
+            } else if (std::fwrite(data.data(), 1, data.size(), stdout) != data.size()) {
+                throw std::runtime_error("cannot write the results to standard output");
+            }
+        };
+        CsvWriter writer(m_options.delimiter.value_or(reader.Delimiter()), reader.LineEnd(), sink);
+        if (reader.ByteOrderMark()) {
+            writer.Raw("\xEF\xBB\xBF");
+        }
+        for (const std::string& name : header.cells) {
+            writer.Cell(name);
+        }
+        for (const QString& name : ResultHeaders(m_options.advice)) {
+            writer.Cell(name.toStdString());
+        }
+        writer.EndRecord();
+        AssessRows(reader, writer, columns);
+        writer.Flush();
+        if (outputFile) {
+            outputFile->Commit(true);
+        } else if (std::fflush(stdout) != 0) {
+            throw std::runtime_error("cannot write the results to standard output");
+        }
+    } catch (const MalformedFile& malformed) {
+        Message(QStringLiteral("%1:%2").arg(m_inputName, QString::fromStdString(malformed.what())));
+        return BadInput;
+    } catch (const std::exception& failure) {
+        Message(QString::fromStdString(failure.what()));
+        return BadInput;
+    }
+    m_progress.Clear();
+
+    bool reportsWritten = true;
+    if (!m_options.reportsDir.isEmpty()) {
+        reportsWritten = WriteReports();
+        m_progress.Clear();
+    }
+    return m_rowsNotAssessed == 0 && reportsWritten ? EveryRowAssessed : RowsNotAssessed;
+}
+
+} // namespace
+
+int RunBatch(const QStringList& arguments) {
+    Options options;
+    try {
+        bool done = false;
+        options = ParseArguments(arguments, done);
+        if (done) {
+            return EveryRowAssessed;
+        }
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "dentiplot-batch: %s\nTry dentiplot-batch --help.\n", error.what());
+        return BadArguments;
+    }
+    RemoveTemporariesOnSignals();
+    return Run(std::move(options)).Execute();
+}
+
+} // namespace Batch

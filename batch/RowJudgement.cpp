@@ -1,0 +1,148 @@
+#include "batch/RowJudgement.h"
+
+#include "mainwindow/FactorRows.h"
+#include "mainwindow/PieItems.h"
+#include "mainwindow/ScoreRules.h"
+#include "mainwindow/SelectorItems.h"
+#include "model/Numeric.h"
+#include "model/RiskModel.h"
+
+#include <algorithm>
+
+namespace Batch {
+
+namespace {
+
+bool AllBlank(const std::string& cell) {
+    return std::ranges::all_of(cell, [](char c) { return c == ' ' || c == '\t'; });
+}
+
+} // namespace
+
+int SelectorCode(const std::string& cell) {
+    const QString text = QString::fromUtf8(cell).trimmed();
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const QStringList& items = SelectorItems::Texts();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (text.compare(items[i], Qt::CaseInsensitive) == 0 || text == QString::number(i + 1)) {
+            return static_cast<int>(i + 1);
+        }
+    }
+    return -1;
+}
+
+QString BandText(ChanceBand band) {
+    switch (band) {
+    case ChanceBand::Band0020:
+        return QStringLiteral("0-20");
+    case ChanceBand::Band2040:
+        return QStringLiteral("21-40");
+    case ChanceBand::Band4060:
+        return QStringLiteral("41-60");
+    case ChanceBand::Band6080:
+        return QStringLiteral("61-80");
+    case ChanceBand::Band80100:
+        break;
+    }
+    return QStringLiteral("81-100");
+}
+
+RowJudge::RowJudge(const Columns& columns) : m_columns(columns) {
+    for (int factor = 0; factor < kFactorCount; ++factor) {
+        for (int byte = 0; byte < 256; ++byte) {
+            m_single[factor][byte] = JudgeScore(std::string(1, static_cast<char>(byte)), factor);
+        }
+    }
+}
+
+RowJudge::ScoreVerdict RowJudge::JudgeScore(const std::string& cell, int factor) const {
+    // An empty cell is an empty score edit.
+    const QString text = AllBlank(cell) ? ScoreRules::kBlank : QString::fromUtf8(cell);
+    const int maximum = FactorRows::Rows().at(static_cast<std::size_t>(factor)).maximum;
+    const ScoreRules::Verdict verdict = ScoreRules::Check(text, maximum);
+    if (ScoreRules::Rejected(verdict)) {
+        return {false, ScoreRules::Message(verdict)};
+    }
+    if (verdict == ScoreRules::Verdict::Blank) {
+        return {true, ScoreRules::kBlank};
+    }
+    // A score edit holds one digit: "01" or "+1" reach the model as "1".
+    int value = 0;
+    ScoreRules::ParseDecimal(text, value);
+    return {true, QString::number(value)};
+}
+
+RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
+    RowOutcome outcome;
+    if (std::ranges::all_of(cells, AllBlank)) {
+        outcome.status = RowStatus::Empty;
+        return outcome;
+    }
+    if (static_cast<int>(cells.size()) != m_columns.width) {
+        outcome.errors.push_back({-1, QStringLiteral("the row has %1 cells where the header has %2")
+                                          .arg(cells.size())
+                                          .arg(m_columns.width)});
+    }
+    static const std::string kNoCell;
+    const auto cell = [&cells](int column) -> const std::string& {
+        return column >= 0 && column < static_cast<int>(cells.size()) ? cells[column] : kNoCell;
+    };
+
+    for (int factor = 0; factor < kFactorCount; ++factor) {
+        const int column = m_columns.factors[factor];
+        const std::string& text = cell(column);
+        const ScoreVerdict verdict = text.size() == 1
+                                         ? m_single[factor][static_cast<unsigned char>(text[0])]
+                                         : JudgeScore(text, factor);
+        if (verdict.accepted) {
+            outcome.scoreTexts[factor] = verdict.text;
+        } else {
+            outcome.errors.push_back({column, verdict.text});
+        }
+    }
+    const auto selector = [&](int column, std::uint8_t& code) {
+        const int found = SelectorCode(cell(column));
+        if (found < 0) {
+            outcome.errors.push_back(
+                {column, QStringLiteral("\"%1\" names no item (%2, or 1 to 3)")
+                             .arg(QString::fromUtf8(cell(column)).trimmed(),
+                                  SelectorItems::Texts().join(QStringLiteral(", ")))});
+        } else {
+            code = static_cast<std::uint8_t>(found);
+        }
+    };
+    selector(m_columns.countryArea, outcome.countryArea);
+    selector(m_columns.group, outcome.group);
+    if (!outcome.errors.empty()) {
+        outcome.status = RowStatus::Error;
+        return outcome;
+    }
+
+    // The window's path: the selector codes, then the factors into the model.
+    InmBearb::RiskModel model;
+    model.SetCountryArea(outcome.countryArea);
+    model.SetGroup(outcome.group);
+    std::array<char, kFactorCount> scores{};
+    for (int factor = 0; factor < kFactorCount; ++factor) {
+        scores[factor] = outcome.scoreTexts[factor].front().toLatin1();
+    }
+    const std::uint8_t missing = model.EnterScores({scores.data(), scores.size()});
+    if (!PieItems::ChartMayShow(missing, outcome.countryArea, outcome.group)) {
+        outcome.status = missing >= InmBearb::RiskModel::MissingLimit ? RowStatus::TooManyBlank
+                                                                      : RowStatus::SelectorNotSet;
+        return outcome;
+    }
+    outcome.status = RowStatus::Assessed;
+    outcome.shares = model.Shares();
+    outcome.band = ChooseBand(outcome.shares.Chance);
+    outcome.adviceKeys = AdviceKeys(ScoresOf(outcome), outcome.shares.Chance);
+    return outcome;
+}
+
+AdviceScores RowJudge::ScoresOf(const RowOutcome& outcome) {
+    return ReadAdviceScores(outcome.scoreTexts);
+}
+
+} // namespace Batch

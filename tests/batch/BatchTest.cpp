@@ -1,0 +1,257 @@
+// dentiplot-batch end to end, in this process: spreadsheet rows in, results
+// out, judged and assessed as the main window judges and assesses them.
+
+#include "batch/BatchRun.h"
+#include "tests/batch/BatchSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace BatchSupport;
+
+// Rows whose figures the window shows for the same entries: the model's
+// worked example with each selector pair, and one row for every chance band.
+struct GoldenRow {
+    const char* scores;
+    const char* countryArea;
+    const char* group;
+    const char* percentages; // chance, diet, bacteria, susceptibility, circumstances
+    const char* printed;
+    const char* band;
+    const char* keys;
+};
+
+const GoldenRow GoldenRows[] = {
+    {"2122222111", "Standard set", "Standard set", "21.24 22.59 22.59 22.59 11.00", "21", "21-40",
+     "1.4 2.1 3.1 4.1 5.2 6.2 7.1 9.1"},
+    {"2122222111", "Low risk", "2", "35.03 18.63 18.63 18.63 9.07", "35", "21-40",
+     "1.4 2.1 3.1 4.1 5.2 6.2 7.1 9.1"},
+    {"2122222111", " HIGH RISK ", "3", "11.88 25.27 25.27 25.27 12.31", "12", "0-20",
+     "1.4 2.1 3.1 4.1 5.2 6.2 7.1 9.1"},
+    // Three blanks take the defaults, which are the worked example's scores;
+    // the advice reads them as 9.
+    {"2 2 2 2111", "1", "1", "21.24 22.59 22.59 22.59 11.00", "21", "21-40",
+     "1.4 2.1 3.4 4.4 5.2 6.2 7.1 9.1"},
+    {"3233333321", "1", "1", "-0.36 9.81 9.81 75.42 5.31", "0", "0-20",
+     "1.1 2.1 3.1 4.1 5.1 6.1 7.1 9.1"},
+    {"2212221111", "1", "1", "43.35 13.49 17.99 13.49 11.68", "43", "41-60",
+     "1.4 2.1 3.3 4.1 5.3 6.2 7.1 9.1"},
+    {"1211121101", "1", "1", "70.01 6.70 10.06 6.70 6.53", "70", "61-80", "1.4 2.1 4.3 6.2 9.1"},
+    {"0000000001", "1", "1", "99.55 0.06 0.10 0.19 0.10", "100", "81-100", "1.4 2.1 9.1"},
+};
+
+TEST(BatchAssessment, RowsGetTheWindowsFiguresBandAndAdvice) {
+    const QTemporaryDir dir;
+    std::string csv = Header();
+    for (const GoldenRow& row : GoldenRows) {
+        csv += Row(row.scores, row.countryArea, row.group);
+    }
+    const Outcome outcome = RunBatchOn(dir, csv);
+    EXPECT_EQ(outcome.exitStatus, Batch::EveryRowAssessed) << outcome.errors;
+    ASSERT_EQ(outcome.records.size(), std::size(GoldenRows) + 1);
+    for (std::size_t i = 0; i < std::size(GoldenRows); ++i) {
+        const GoldenRow& row = GoldenRows[i];
+        SCOPED_TRACE(row.scores);
+        std::string percentages;
+        for (const char* column :
+             {"Chance", "Diet", "Bacteria", "Susceptibility", "Circumstances"}) {
+            percentages += (percentages.empty() ? "" : " ") + Cell(outcome, i + 1, column);
+        }
+        EXPECT_EQ(Cell(outcome, i + 1, "Status"), "assessed");
+        EXPECT_EQ(percentages, row.percentages);
+        EXPECT_EQ(Cell(outcome, i + 1, "Chance printed"), row.printed);
+        EXPECT_EQ(Cell(outcome, i + 1, "Band"), row.band);
+        EXPECT_EQ(Cell(outcome, i + 1, "Advice fragments"), row.keys);
+    }
+}
+
+TEST(BatchAssessment, AdviceCellHoldsTheAdviceTextAndUnknownColumnsPassThrough) {
+    const QTemporaryDir dir;
+    const std::string csv = "School,Caries experience,Related diseases,\"Diet, contents\","
+                            "\"Diet, frequency\",Plaque amount,Mutans streptococci,Fluoride "
+                            "program,Saliva secretion,Buffer capacity,Clin. judgement,"
+                            "  country/AREA ,group,Notes\n"
+                            "\"North; \"\"A\"\"\",0,0,0,0,0,0,0,0,0,1,1,1,\"two\nlines\"\n";
+    const Outcome outcome = RunBatchOn(dir, csv, {"--advice"});
+    ASSERT_EQ(outcome.records.size(), 2u) << outcome.errors;
+    EXPECT_EQ(outcome.records[1][0], "North; \"A\"");
+    EXPECT_EQ(outcome.records[1][13], "two\nlines");
+    const std::string advice = Cell(outcome, 1, "Advice");
+    EXPECT_EQ(advice.find("The Dentiplot indicates a Low risk for caries."), 2u);
+    EXPECT_EQ(std::count(advice.begin(), advice.end(), '\n'), 13);
+}
+
+// Every kind of bad row: reported on standard error with its line, column
+// and the window's message, written with its status, and the run goes on.
+struct BadRow {
+    const char* row;
+    const char* status;
+    const char* error; // on standard error after "<file>:<line>: ", empty for none
+};
+
+const BadRow BadRows[] = {
+    {"2,1,x,2,2,2,2,1,1,1,1,1,,,,,", "error: Diet, contents: Not a numerical value",
+     "Diet, contents: Not a numerical value"},
+    {"2,1,2,2,2,2,7,1,1,1,1,1,,,,,", "error: Fluoride program: Value out of range",
+     "Fluoride program: Value out of range"},
+    {"2,3,2,2,2,2,2,1,1,1,1,1,,,,,", "error: Related diseases: Value out of range",
+     "Related diseases: Value out of range"},
+    {"2,1,2,2,2,2,2,1,-1,1,1,1,,,,,", "error: Buffer capacity: Value out of range",
+     "Buffer capacity: Value out of range"},
+    {"2,1,2,2,2,2,2,1,1,1,Medium,1,,,,,",
+     "error: Country/Area: \"Medium\" names no item (Standard set, Low risk, High risk, or 1 to 3)",
+     "Country/Area: \"Medium\" names no item"},
+    {"2,1,2,2,2,2,2,1,1,1,1,4,,,,,",
+     "error: Group: \"4\" names no item (Standard set, Low risk, High risk, or 1 to 3)",
+     "Group: \"4\" names no item"},
+    {"2,1,2,2,2,2,2,1,1,1,1,1", "error: the row has 12 cells where the header has 17",
+     "the row has 12 cells where the header has 17"},
+    {",,,,2,2,2,1,1,1,1,1,,,,,", "more than three factors blank", ""},
+    {"2,1,2,2,2,2,2,1,1,1,,1,,,,,", "selector not set", ""},
+    {"2,1,2,2,2,2,2,1,1,1,1,,,,,,", "selector not set", ""},
+};
+
+TEST(BatchAssessment, BadRowsAreReportedAndTheRunGoesOn) {
+    const QTemporaryDir dir;
+    std::string csv = Header();
+    for (const BadRow& bad : BadRows) {
+        csv += std::string(bad.row) + "\n" + Row("2122222111", "1", "1");
+    }
+    csv += ",,,,,,,,,,,,,,,,\n"; // a spacer row is no patient
+    const Outcome outcome = RunBatchOn(dir, csv);
+    EXPECT_EQ(outcome.exitStatus, Batch::RowsNotAssessed);
+    ASSERT_EQ(outcome.records.size(), 2 * std::size(BadRows) + 2);
+    for (std::size_t i = 0; i < std::size(BadRows); ++i) {
+        SCOPED_TRACE(BadRows[i].row);
+        const std::size_t record = 2 * i + 1;
+        EXPECT_EQ(Cell(outcome, record, "Status"), BadRows[i].status);
+        EXPECT_EQ(Cell(outcome, record, "Chance"), "");
+        EXPECT_EQ(Cell(outcome, record + 1, "Chance"), "21.24");
+        const std::string where = "in.csv:" + std::to_string(record + 1) + ": ";
+        const bool reported = outcome.errors.find(where + BadRows[i].error) != std::string::npos;
+        EXPECT_EQ(reported, *BadRows[i].error != '\0') << outcome.errors;
+    }
+    EXPECT_EQ(Cell(outcome, outcome.records.size() - 1, "Status"), "empty row");
+}
+
+// A file that cannot be read at all: one clear error naming the line, and no
+// results file.
+struct BadFile {
+    const char* name;
+    std::string csv;
+    const char* error;
+};
+
+TEST(BatchAssessment, MalformedFilesAreOneErrorNamingTheLine) {
+    const std::string row = Row("2122222111", "1", "1");
+    const BadFile files[] = {
+        {"unclosed quote", Header() + row + "2,1,2,2,2,2,2,1,1,1,1,1,\"Ann,,,,\n" + row,
+         "in.csv:line 3: a quoted cell begun in this record is never closed"},
+        {"stray quote", Header() + row + row + "2,1,2,2,2,2,2,1,1,1,1,1,An\"n,,,,\n",
+         "in.csv:line 4: a quote stands inside a cell"},
+        {"not UTF-8", Header() + row + "2,1,2,2,2,2,2,1,1,1,1,1,J\xF6rg,,,,\n",
+         "in.csv:line 3: the text is not UTF-8"},
+        {"missing column", "Caries experience,Group\n2,1\n",
+         "in.csv:line 1: the header names no column \"Related diseases\""},
+        {"column twice", Header().substr(0, Header().size() - 1) + ",GROUP\n",
+         "in.csv:line 1: the column \"Group\" is named twice in the header"},
+        {"empty file", "", "in.csv:line 1: there is no header line naming the columns"},
+    };
+    for (const BadFile& file : files) {
+        SCOPED_TRACE(file.name);
+        const QTemporaryDir dir;
+        const Outcome outcome = RunBatchOn(dir, file.csv);
+        EXPECT_EQ(outcome.exitStatus, Batch::BadInput);
+        EXPECT_NE(outcome.errors.find(file.error), std::string::npos) << outcome.errors;
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.csv"))));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+            << "a temporary file was left behind";
+    }
+}
+
+// The forms spreadsheets write: the same patients, the same figures; the
+// results keep the input's delimiter, line end and byte-order mark.
+TEST(BatchAssessment, SpreadsheetFormsGiveTheSameResults) {
+    const std::string notes = "Ann,P-1,2026-12-01,Smith,\"first\nsecond\"";
+    const std::string plain = Header() + Row("2122222111", "1", "1", notes);
+    struct Form {
+        const char* name;
+        std::string csv;
+        const char* start; // how the results begin
+        const char* lineEnd;
+    } forms[] = {
+        {"comma, LF", plain, "Caries", "\n"},
+        {"byte-order mark", "\xEF\xBB\xBF" + plain,
+         "\xEF\xBB\xBF"
+         "Caries",
+         "\n"},
+        {"semicolons", Header(';') + Row("2122222111", "1", "1", notes, ';'), "Caries", "\n"},
+        {"CRLF",
+         Header().insert(Header().size() - 1, "\r") + "2,1,2,2,2,2,2,1,1,1,1,1,Ann,P-1,"
+                                                      "2026-12-01,Smith,\"first\r\nsecond\"\r\n",
+         "Caries", "\r\n"},
+    };
+    for (const Form& form : forms) {
+        SCOPED_TRACE(form.name);
+        const QTemporaryDir dir;
+        const Outcome outcome = RunBatchOn(dir, form.csv);
+        EXPECT_EQ(outcome.exitStatus, Batch::EveryRowAssessed) << outcome.errors;
+        EXPECT_EQ(outcome.results.rfind(form.start, 0), 0u);
+        EXPECT_NE(outcome.results.find(std::string("Advice fragments") + form.lineEnd),
+                  std::string::npos);
+        ASSERT_EQ(outcome.records.size(), 2u);
+        EXPECT_EQ(Cell(outcome, 1, "Chance"), "21.24");
+        EXPECT_EQ(Cell(outcome, 1, "Name"), "Ann");
+        EXPECT_EQ(outcome.records[1][16].substr(0, 5), "first");
+        EXPECT_EQ(outcome.records[1][16].substr(outcome.records[1][16].size() - 6), "second");
+    }
+    const QTemporaryDir dir;
+    const Outcome semicolons = RunBatchOn(dir, plain, {"--delimiter", ";"});
+    EXPECT_EQ(semicolons.results.substr(0, 35), "Caries experience;Related diseases;");
+}
+
+TEST(BatchAssessment, BadArgumentsAreTheirOwnExitStatus) {
+    const QTemporaryDir dir;
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--paper", "a3"},
+                                                      {"--resolution", "many"},
+                                                      {"--delimiter", "|"},
+                                                      {"--no-such-option"},
+                                                      {"second.csv"}}) {
+        EXPECT_EQ(RunBatchOn(dir, Header()).exitStatus, Batch::EveryRowAssessed);
+        EXPECT_EQ(RunBatchOn(dir, Header(), arguments).exitStatus, Batch::BadArguments)
+            << arguments.front();
+    }
+}
+
+// Reports are named from Ident.No. where it is present and unique, else from
+// the spreadsheet row; an existing report is kept unless --force.
+TEST(BatchReports, NamedByIdentNoOrRowAndNeverOverwritten) {
+    const QTemporaryDir dir;
+    const QString reports = dir.filePath(QStringLiteral("reports"));
+    const std::string csv =
+        Header() + Row("2122222111", "1", "1", ",A/1,,,") +
+        Row("2122222111", "1", "1", ",twin,,,") + Row("2122222111", "1", "1", ",twin,,,") +
+        Row("2122222111", "1", "1", ",,,,") + Row("21222221 1", "1", "", ",none,,,");
+    const std::vector<std::string> arguments{"--reports", reports.toStdString()};
+    const Outcome first = RunBatchOn(dir, csv, arguments);
+    EXPECT_EQ(first.exitStatus, Batch::RowsNotAssessed);
+    const QStringList expected{QStringLiteral("A_1.pdf"), QStringLiteral("row-3.pdf"),
+                               QStringLiteral("row-4.pdf"), QStringLiteral("row-5.pdf")};
+    EXPECT_EQ(QDir(reports).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+
+    QFile kept(reports + QStringLiteral("/row-3.pdf"));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    kept.write("mine");
+    kept.close();
+    const Outcome again = RunBatchOn(dir, csv, arguments);
+    EXPECT_NE(again.errors.find("row-3.pdf exists already"), std::string::npos);
+    EXPECT_EQ(QFileInfo(kept).size(), 4);
+    const Outcome forced = RunBatchOn(dir, csv, {"--reports", reports.toStdString(), "--force"});
+    EXPECT_GT(QFileInfo(kept).size(), 1000);
+    EXPECT_EQ(QDir(reports).entryList(QDir::Files | QDir::Hidden).size(), 4);
+}
+
+} // namespace
