@@ -10,7 +10,7 @@
 #include "printing/PrintService.h"
 #include "printing/Printval.h"
 #include "tests/printing/CupsHarness.h"
-#include "tests/printing/SampleAssessment.h"
+#include "tests/sample/SampleAssessment.h"
 #include "tests/support/ModalCloser.h"
 
 #include <QFile>
