@@ -3,7 +3,7 @@
 #include "mainwindow/SpinButton.h"
 #include "model/InmBearb.h"
 #include "piechart/Pieflytt.h"
-#include "printing/RecordingCanvas.h"
+#include "tests/printing/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QFrame>
