@@ -619,6 +619,8 @@ void TForm1::SpeedButton7Click() {
     input.scoreTexts = ScoreTexts();
     input.countryAreaText = countryArea_->currentText();
     input.groupText = group_->currentText();
+    input.shares = {InmBearb::ChancePercent(), InmBearb::DietPercent(), InmBearb::BacteriaPercent(),
+                    InmBearb::SusceptibilityPercent(), InmBearb::CircumstancesPercent()};
     input.notes = notes_;
     // The advice is rebuilt from the edits as they stand when it is asked for.
     input.buildAdvice = [this, &advice, &fragments] {

@@ -1,6 +1,5 @@
 #include "printing/PrintCommand.h"
 
-#include "model/InmBearb.h"
 #include "printing/AdvicePrint.h"
 #include "printing/PageScale.h"
 #include "printing/PrintService.h"
@@ -33,11 +32,11 @@ ReportData GatherReportData(const PrintCommandInput& input, QSize printableSize)
     data.countryAreaText = input.countryAreaText;
     data.groupText = input.groupText;
     data.scoreTexts = input.scoreTexts;
-    data.percentages[ChanceSector] = InmBearb::ChancePercent();
-    data.percentages[DietSector] = InmBearb::DietPercent();
-    data.percentages[BacteriaSector] = InmBearb::BacteriaPercent();
-    data.percentages[SusceptibilitySector] = InmBearb::SusceptibilityPercent();
-    data.percentages[CircumstancesSector] = InmBearb::CircumstancesPercent();
+    data.percentages[ChanceSector] = input.shares.Chance;
+    data.percentages[DietSector] = input.shares.Diet;
+    data.percentages[BacteriaSector] = input.shares.Bacteria;
+    data.percentages[SusceptibilitySector] = input.shares.Susceptibility;
+    data.percentages[CircumstancesSector] = input.shares.Circumstances;
     data.percentTexts = PercentTexts(data.percentages);
     data.name = input.notes.name;
     data.identNo = input.notes.identNo;

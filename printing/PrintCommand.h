@@ -4,6 +4,7 @@
 // date, asks the options dialog what to print and how, and sends the chart
 // report and the advice page to the printer as two separate jobs.
 
+#include "model/SectorComputation.h"
 #include "notes/NotesStore.h"
 #include "printing/ReportData.h"
 
@@ -26,6 +27,8 @@ struct PrintCommandInput {
     std::array<QString, FactorCount> scoreTexts;
     QString countryAreaText;
     QString groupText;
+    // The five sector percentages of the chart on screen.
+    InmBearb::SectorShares shares;
     NotesStore notes;
     // Refills the advice text for the current scores; may throw (a score box
     // that holds no number), which ends the command before the dialog.
@@ -34,8 +37,8 @@ struct PrintCommandInput {
     std::function<QStringList()> adviceLines;
 };
 
-// The report's data from the command's input, the risk model's current
-// percentages and the printable size (colour mode left off).
+// The report's data from the command's input and the printable size (colour
+// mode left off).
 ReportData GatherReportData(const PrintCommandInput& input, QSize printableSize);
 
 // Runs the command: printable size first (a failure ends the command with its

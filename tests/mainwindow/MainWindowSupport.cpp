@@ -4,7 +4,7 @@
 #include "model/InmBearb.h"
 #include "model/RiskModel.h"
 #include "piechart/Pieflytt.h"
-#include "printing/RecordingCanvas.h"
+#include "tests/printing/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <cups/cups.h>
 
 namespace CupsHarness {
@@ -21,21 +22,21 @@ Scheduler& State() {
     return scheduler;
 }
 
-// The state file holds shell assignments: NAME='value'.
-QHash<QString, QString> ReadAssignments(const QString& path) {
-    QHash<QString, QString> values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return values;
-    }
-    static const QRegularExpression assignment(QStringLiteral("^(\\w+)='(.*)'$"));
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        const auto match = assignment.match(line.trimmed());
-        if (match.hasMatch()) {
-            values.insert(match.captured(1), match.captured(2));
-        }
-    }
-    return values;
+QString StatePath() {
+    return qEnvironmentVariable("DENTIPLOT_CUPS_STATE");
+}
+
+// The state file holds shell assignments, NAME='value', one a line.
+QString StateText() {
+    QFile file(StatePath());
+    return file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(file.readAll())
+                                                            : QString();
+}
+
+QString StateValue(const QString& name) {
+    const QRegularExpression assignment(QStringLiteral("^%1='(.*)'$").arg(name),
+                                        QRegularExpression::MultilineOption);
+    return assignment.match(StateText()).captured(1);
 }
 
 QString RunTool(const QString& program, const QStringList& arguments) {
@@ -47,31 +48,20 @@ QString RunTool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString Unescape(QString text) {
-    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    text.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
-    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    return text;
-}
-
 } // namespace
 
 void Connect() {
     Scheduler& scheduler = State();
-    const QString statePath = qEnvironmentVariable("DENTIPLOT_CUPS_STATE");
-    if (statePath.isEmpty()) {
+    if (StatePath().isEmpty()) {
         scheduler.skipReason = QStringLiteral("DENTIPLOT_CUPS_STATE is not set (run under ctest)");
         return;
     }
-    const auto values = ReadAssignments(statePath);
-    scheduler.skipReason = values.value(QStringLiteral("SKIP_REASON"));
-    scheduler.server = values.value(QStringLiteral("CUPS_SERVER"));
-    scheduler.serverRoot = values.value(QStringLiteral("CUPS_SERVERROOT"));
-    scheduler.stateDir = values.value(QStringLiteral("CUPS_STATEDIR"));
-    scheduler.captureDir = values.value(QStringLiteral("CAPTURE_DIR"));
-    scheduler.ppd = values.value(QStringLiteral("PPD"));
+    scheduler.skipReason = StateValue(QStringLiteral("SKIP_REASON"));
+    scheduler.server = StateValue(QStringLiteral("CUPS_SERVER"));
+    scheduler.serverRoot = StateValue(QStringLiteral("CUPS_SERVERROOT"));
+    scheduler.base = StateValue(QStringLiteral("CUPS_BASE"));
+    scheduler.captureDir = StateValue(QStringLiteral("CAPTURE_DIR"));
+    scheduler.ppd = StateValue(QStringLiteral("PPD"));
     if (!scheduler.Running()) {
         if (scheduler.skipReason.isEmpty()) {
             scheduler.skipReason = QStringLiteral("no private scheduler (state file missing)");
@@ -80,7 +70,7 @@ void Connect() {
     }
     qputenv("CUPS_SERVER", scheduler.server.toLocal8Bit());
     qputenv("CUPS_SERVERROOT", scheduler.serverRoot.toLocal8Bit());
-    qputenv("CUPS_STATEDIR", scheduler.stateDir.toLocal8Bit());
+    qputenv("CUPS_STATEDIR", StateValue(QStringLiteral("CUPS_STATEDIR")).toLocal8Bit());
     // A personal or environment choice of printer would hide the
     // scheduler's own default.
     qunsetenv("LPDEST");
@@ -98,14 +88,15 @@ bool Admin(const QString& program, const QStringList& arguments) {
            process.exitCode() == 0;
 }
 
-std::vector<Job> Jobs() {
+std::vector<Job> Jobs(int after) {
     cups_job_t* jobs = nullptr;
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
     std::vector<Job> result;
-    result.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
-        result.push_back(
-            {jobs[i].id, QString::fromUtf8(jobs[i].dest), QString::fromUtf8(jobs[i].title)});
+        if (jobs[i].id > after) {
+            result.push_back(
+                {jobs[i].id, QString::fromUtf8(jobs[i].dest), jobs[i].state == IPP_JSTATE_PENDING});
+        }
     }
     cupsFreeJobs(count, jobs);
     std::sort(result.begin(), result.end(), [](const Job& a, const Job& b) { return a.id < b.id; });
@@ -117,28 +108,66 @@ int LastJobId() {
     return jobs.empty() ? 0 : jobs.back().id;
 }
 
-QString WaitForDocument(int id, int timeoutMs) {
-    QString path = QDir(State().captureDir).filePath(QStringLiteral("%1.pdf").arg(id));
-    if (QFileInfo::exists(path)) {
-        return path;
-    }
-    // The backend renames the finished document into place: wait for the
-    // folder to change rather than polling it.
-    QFileSystemWatcher watcher({State().captureDir});
+bool WaitForFile(const QString& path, bool present, int timeoutMs) {
+    const auto done = [&] { return QFileInfo::exists(path) == present; };
+    // Files appear and go by rename: watch the folder rather than poll.
+    QFileSystemWatcher watcher({QFileInfo(path).absolutePath()});
     QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &loop, [&] {
-        if (QFileInfo::exists(path)) {
+        if (done()) {
             loop.quit();
         }
     });
-    timeout.start(timeoutMs);
-    if (!QFileInfo::exists(path)) {
+    if (!done()) {
         loop.exec();
     }
-    return QFileInfo::exists(path) ? path : QString();
+    return done();
+}
+
+QString WaitForDocument(int id) {
+    const QString path = QDir(State().captureDir).filePath(QStringLiteral("%1.pdf").arg(id));
+    return WaitForFile(path, true) ? path : QString();
+}
+
+bool StopScheduler() {
+    const pid_t pid = StateValue(QStringLiteral("CUPSD_PID")).toInt();
+    // It removes its socket as it shuts down.
+    return pid > 0 && kill(pid, SIGTERM) == 0 && WaitForFile(State().server, false);
+}
+
+bool RestartScheduler() {
+    const QString root = State().serverRoot;
+    // Its output goes nowhere: a scheduler holding the test's own output open
+    // would keep the test runner waiting for it.
+    QProcess scheduler;
+    scheduler.setProgram(QStringLiteral("/usr/sbin/cupsd"));
+    scheduler.setArguments({QStringLiteral("-f"), QStringLiteral("-c"), root + "/cupsd.conf",
+                            QStringLiteral("-s"), root + "/cups-files.conf"});
+    scheduler.setStandardInputFile(QProcess::nullDevice());
+    scheduler.setStandardOutputFile(QProcess::nullDevice());
+    scheduler.setStandardErrorFile(QProcess::nullDevice());
+    qint64 pid = 0;
+    if (!scheduler.startDetached(&pid)) {
+        return false;
+    }
+    QString text = StateText();
+    text.replace(
+        QRegularExpression(QStringLiteral("^CUPSD_PID='.*'$"), QRegularExpression::MultilineOption),
+        QStringLiteral("CUPSD_PID='%1'").arg(pid));
+    QFile file(StatePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
+        file.write(text.toUtf8()) < 0 || !WaitForFile(State().server, true)) {
+        return false;
+    }
+    file.close();
+    // The socket exists before the scheduler answers on it.
+    for (int tries = 0; tries < 200; ++tries) {
+        if (RunTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("is running")) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::vector<Word> WordsOf(const QString& pdfPath) {
@@ -157,7 +186,9 @@ std::vector<Word> WordsOf(const QString& pdfPath) {
         }
         const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
         const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
-        words.push_back({Unescape(match.captured(5)), page, QRectF(topLeft, bottomRight)});
+        // Our words hold no markup characters but these two.
+        const QString text = match.captured(5).replace("&amp;", "&").replace("&apos;", "'");
+        words.push_back({text, page, QRectF(topLeft, bottomRight)});
     }
     return words;
 }
@@ -181,15 +212,12 @@ QImage RenderPage(const QString& pdfPath, int page, int dpi, const QRectF& area)
     const QTemporaryDir folder;
     const QString stem = folder.filePath(QStringLiteral("page"));
     const QString number = QString::number(page + 1);
-    QStringList arguments = {QStringLiteral("-r"),          QString::number(dpi),
-                             QStringLiteral("-f"),          number,
-                             QStringLiteral("-l"),          number,
-                             QStringLiteral("-singlefile"), QStringLiteral("-png")};
+    QStringList arguments = {"-r",   QString::number(dpi), "-f",  number, "-l",
+                             number, "-singlefile",        "-png"};
     if (!area.isEmpty()) {
         const QRect pixels = QRectF(area.topLeft() * dpi / 72.0, area.size() * dpi / 72.0).toRect();
-        arguments << QStringLiteral("-x") << QString::number(pixels.x()) << QStringLiteral("-y")
-                  << QString::number(pixels.y()) << QStringLiteral("-W")
-                  << QString::number(pixels.width()) << QStringLiteral("-H")
+        arguments << "-x" << QString::number(pixels.x()) << "-y" << QString::number(pixels.y())
+                  << "-W" << QString::number(pixels.width()) << "-H"
                   << QString::number(pixels.height());
     }
     RunTool(QStringLiteral("pdftoppm"), arguments << pdfPath << stem);

@@ -1,8 +1,8 @@
 #pragma once
 
 // Test access to the private CUPS scheduler that the test run starts: its
-// address, its job list, the documents its capture backend stores, and the
-// text and pictures of those documents as poppler's tools read them.
+// address, its jobs, the documents its capture backend stores and their text
+// and pictures as poppler's tools read them, and stopping and restarting it.
 
 #include <QImage>
 #include <QRectF>
@@ -16,9 +16,9 @@ namespace CupsHarness {
 struct Scheduler {
     QString server;     // socket path, for CUPS_SERVER
     QString serverRoot; // private configuration folder
-    QString stateDir;
+    QString base;       // folder holding everything of this scheduler
     QString captureDir; // where the backend stores each job as <id>.pdf
-    QString ppd;        // description of the test queues
+    QString ppd;        // description of the default queue
     QString skipReason; // why the scheduler could not be started, if so
     bool Running() const { return !server.isEmpty(); }
 };
@@ -29,25 +29,29 @@ struct Scheduler {
 void Connect();
 const Scheduler& Current();
 
-// Runs one of the print system's command line tools (lpadmin, cupsreject,
-// ...) against the private scheduler; false when it fails.
+// Runs a print system tool (lpadmin, cupsreject, ...) or chattr; false when it fails.
 bool Admin(const QString& program, const QStringList& arguments);
 
-// Name of the default queue and of a second one that rejects every job.
 inline const QString DefaultQueue = QStringLiteral("dentiplot");
 
 struct Job {
     int id = 0;
     QString destination;
-    QString title;
+    bool pending = false; // waiting in its queue
 };
-// Every job the scheduler has been given, oldest first.
-std::vector<Job> Jobs();
-// Highest job id so far, 0 when there was none.
+// The jobs the scheduler has been given after job `after`, oldest first.
+std::vector<Job> Jobs(int after = 0);
 int LastJobId();
-// Waits (up to the timeout) until the backend has stored job `id`'s
-// document; returns its path, or an empty string on timeout.
-QString WaitForDocument(int id, int timeoutMs = 30000);
+
+// Waits (up to the timeout) until the file exists, or is gone.
+bool WaitForFile(const QString& path, bool present, int timeoutMs = 30000);
+// The path of job `id`'s stored document, or an empty string on timeout.
+QString WaitForDocument(int id);
+
+// Stops the scheduler, or starts it again on its configuration and socket
+// (noting its process for the run's clean-up); false when that fails.
+bool StopScheduler();
+bool RestartScheduler();
 
 struct Word {
     QString text;

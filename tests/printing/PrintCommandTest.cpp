@@ -1,19 +1,17 @@
-// The Print command's order of work and its failure paths, with a print
-// service that records each job instead of printing it.
+// The Print command's order of work, its choices and its failure paths, with
+// a print service that keeps each job's recording instead of printing it.
 
 #include "printing/PrintCommand.h"
 
-#include "model/InmBearb.h"
 #include "printing/PrintService.h"
 #include "printing/Printval.h"
-#include "printing/RecordingCanvas.h"
+#include "tests/printing/RecordingCanvas.h"
 #include "tests/support/ModalCloser.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
-#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -21,81 +19,59 @@ namespace {
 using namespace Printing;
 using Kind = CanvasCall::Kind;
 
-// Hands the command a canvas per job that draws into a recording the test
-// keeps after the command is done.
+const QString ReportTitle = "Dentiplot";
+const QString AdviceTitle = "Dentiplot - Preliminary interpretation and proposed measures";
+
+// One pixel per page unit, so positions read as the layout gives them.
 class RecordingService final : public PrintService {
 public:
     QSize PrintableSize() override {
-        if (!failure.isEmpty()) {
-            throw std::runtime_error(failure.toStdString());
-        }
-        return size;
+        ThrowIfMissing();
+        return {12000, 17220};
     }
-
     std::unique_ptr<PageCanvas> OpenJob() override {
-        if (!failure.isEmpty()) {
-            throw std::runtime_error(failure.toStdString());
+        ThrowIfMissing();
+        auto job = std::make_unique<KeptJob>(jobs);
+        if (refusePageOfJob == static_cast<int>(jobs.size())) {
+            job->FailAt(Kind::Text, 2, "The printer refused a page");
         }
-        jobs.push_back(std::make_unique<RecordingCanvas>(size));
-        if (failOnFirstJobText && jobs.size() == 1) {
-            jobs.back()->FailAt(Kind::Text, 2, "The printer refused a page");
-        }
-        return std::make_unique<Forward>(*jobs.back());
+        return job;
     }
 
-    QSize size{9451, 13567};
-    QString failure;
-    bool failOnFirstJobText = false;
-    std::vector<std::unique_ptr<RecordingCanvas>> jobs;
+    QString missing; // message of a missing printer, when set
+    int refusePageOfJob = -1;
+    // Each job as the command left it, in the order the command let go of them.
+    std::vector<RecordingCanvas> jobs;
 
 private:
-    class Forward final : public PageCanvas {
+    class KeptJob final : public RecordingCanvas {
     public:
-        explicit Forward(RecordingCanvas& target) : m_target(target) {}
-        QSize PrintableSize() const override { return m_target.PrintableSize(); }
-        void BeginDoc(const QString& title) override { m_target.BeginDoc(title); }
-        void NewPage() override { m_target.NewPage(); }
-        void EndDoc() override { m_target.EndDoc(); }
-        void SetFont(const QString& face, int size, bool bold) override {
-            m_target.SetFont(face, size, bold);
-        }
-        void SetPenWidth(int pixels) override { m_target.SetPenWidth(pixels); }
-        void SetFill(FillStyle style, const QColor& colour) override {
-            m_target.SetFill(style, colour);
-        }
-        void Rectangle(QPoint a, QPoint b) override { m_target.Rectangle(a, b); }
-        void Pie(QPoint a, QPoint b, QPoint s, QPoint e) override { m_target.Pie(a, b, s, e); }
-        void Line(QPoint a, QPoint b) override { m_target.Line(a, b); }
-        void Text(QPoint at, const QString& text) override { m_target.Text(at, text); }
+        explicit KeptJob(std::vector<RecordingCanvas>& kept)
+            : RecordingCanvas({12000, 17220}), m_kept(kept) {}
+        ~KeptJob() override { m_kept.push_back(*this); }
 
     private:
-        RecordingCanvas& m_target;
+        std::vector<RecordingCanvas>& m_kept;
     };
-};
 
-const QString AdviceHeading = "Preliminary interpretation and proposed measures";
+    void ThrowIfMissing() const {
+        if (!missing.isEmpty()) {
+            throw std::runtime_error(missing.toStdString());
+        }
+    }
+};
 
 class PrintCommandTest : public ::testing::Test {
 protected:
     PrintCommandTest() {
-        const char scores[] = "1212121121";
-        for (std::size_t i = 0; i < input.scoreTexts.size(); ++i) {
+        const char scores[] = "1212121 21";
+        for (int i = 0; i < 10; ++i) {
             input.scoreTexts[i] = QString(QLatin1Char(scores[i]));
         }
-        input.scoreTexts[6] = " ";
-        InmBearb::SetCountryArea(1);
-        InmBearb::SetGroup(1);
-        for (std::size_t i = 0; i < input.scoreTexts.size(); ++i) {
-            InmBearb::EnterScore(static_cast<std::uint8_t>(i + 1),
-                                 input.scoreTexts[i].toStdString());
-        }
+        input.shares = {30, 7, 20, 25, 18};
         input.countryAreaText = "Standard set";
         input.groupText = "Low risk";
-        input.notes.name = "Jane Doe";
-        input.notes.identNo = "19700101-1234";
-        input.notes.date = "2026-12-06";
-        input.notes.examiner = "Dr. Smith";
-        input.notes.lines = QStringList{"first comment", "second comment"};
+        input.notes = {"Jane Doe", "19700101-1234", "2026-12-06", "Dr. Smith", {"first comment"}};
         input.buildAdvice = [this] {
             ++adviceBuilds;
             advice = QStringList{"Advice for the current scores", " ", "Second line"};
@@ -103,8 +79,9 @@ protected:
         input.adviceLines = [this] { return advice; };
     }
 
-    // Runs the command; the dialog is answered by `answer`.
-    void Run(std::function<void(TPrintDlg&)> answer) {
+    // Runs the command; `answer` fills in the dialog when it shows.
+    void Run(const std::function<void(TPrintDlg&)>& answer) {
+        service.jobs.clear();
         ModalCloser closer([&](QWidget* modal) {
             ++dialogsShown;
             answer(static_cast<TPrintDlg&>(*modal));
@@ -112,10 +89,19 @@ protected:
         RunPrintCommand(dialog, input, service);
     }
 
-    static void Ok(TPrintDlg& shown) { shown.OKBtn->click(); }
+    std::vector<QString> JobTitles() const {
+        std::vector<QString> titles;
+        for (const RecordingCanvas& job : service.jobs) {
+            titles.push_back(job.Calls().front().text);
+            EXPECT_FALSE(job.DocumentOpen()) << "a job was not ended";
+        }
+        return titles;
+    }
 
-    static bool HasText(const RecordingCanvas& job, const QString& text) {
-        return job.FindText(text).has_value();
+    static void ExpectTextAt(const RecordingCanvas& job, const QString& text, QPoint at) {
+        const auto call = job.FindText(text);
+        ASSERT_TRUE(call.has_value()) << text.toStdString();
+        EXPECT_EQ(call->points[0], at) << text.toStdString();
     }
 
     TPrintDlg dialog;
@@ -126,126 +112,131 @@ protected:
     int dialogsShown = 0;
 };
 
-TEST_F(PrintCommandTest, SendsTheChosenPrintoutsReportFirstWithTheFreshAdvice) {
-    Run(Ok);
+// Each way of closing the dialog, and the jobs it sends: the report always
+// before the advice. The advice is refilled before the dialog in every case.
+TEST_F(PrintCommandTest, TheDialogsChoicesDecideTheJobs) {
+    struct Case {
+        const char* name;
+        bool report;
+        bool advice;
+        bool ok;
+        std::vector<QString> jobs;
+    };
+    const Case cases[] = {
+        {"both", true, true, true, {ReportTitle, AdviceTitle}},
+        {"report only", true, false, true, {ReportTitle}},
+        {"advice only", false, true, true, {AdviceTitle}},
+        {"neither", false, false, true, {}},
+        {"cancel", true, true, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        advice = QStringList{"stale advice"};
+        adviceBuilds = dialogsShown = 0;
+        Run([&](TPrintDlg& shown) {
+            EXPECT_EQ(adviceBuilds, 1) << "the advice was not refilled before the dialog";
+            shown.SetPrintReportChosen(c.report);
+            shown.SetPrintAdviceChosen(c.advice);
+            (c.ok ? shown.OKBtn : shown.CancelBtn)->click();
+        });
+        EXPECT_EQ(dialogsShown, 1);
+        EXPECT_EQ(JobTitles(), c.jobs);
+        EXPECT_EQ(advice.front(), "Advice for the current scores");
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+// The report carries the input's texts, scores and shares; the advice page
+// the notes and the freshly built advice.
+TEST_F(PrintCommandTest, ThePrintoutsCarryTheInput) {
+    Run([](TPrintDlg& shown) { shown.OKBtn->click(); });
     ASSERT_EQ(service.jobs.size(), 2u);
-    EXPECT_TRUE(HasText(*service.jobs[0], "Dentiplot"));
-    EXPECT_TRUE(HasText(*service.jobs[0], "first comment"));
-    EXPECT_TRUE(HasText(*service.jobs[1], AdviceHeading));
-    EXPECT_TRUE(HasText(*service.jobs[1], "Advice for the current scores"));
-    EXPECT_FALSE(HasText(*service.jobs[1], "stale advice"));
-    EXPECT_FALSE(service.jobs[0]->DocumentOpen() || service.jobs[1]->DocumentOpen());
-
-    service.jobs.clear();
-    Run([](TPrintDlg& shown) {
-        shown.SetPrintAdviceChosen(false);
-        shown.OKBtn->click();
-    });
-    ASSERT_EQ(service.jobs.size(), 1u);
-    EXPECT_TRUE(HasText(*service.jobs[0], "Dentiplot"));
-
-    service.jobs.clear();
-    Run([](TPrintDlg& shown) {
-        shown.SetPrintReportChosen(false);
-        shown.OKBtn->click();
-    });
-    EXPECT_TRUE(service.jobs.empty());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    const RecordingCanvas& report = service.jobs[0];
+    ExpectTextAt(report, "Standard set", {10751, 1620});
+    ExpectTextAt(report, "Low risk", {10745, 1920});
+    ExpectTextAt(report, "2026-12-06", {2714, 2465});
+    ExpectTextAt(report, "Dr. Smith", {2714, 2865});
+    ExpectTextAt(report, "first comment", {1280, 8670});
+    ExpectTextAt(report, " ", {11463, 6272});   // the empty eighth box
+    ExpectTextAt(report, "7 %", {3764, 5170});  // diet's legend row
+    ExpectTextAt(report, "20 %", {3660, 5645}); // bacteria's
+    ExpectTextAt(report, "25 %", {3660, 6120}); // susceptibility's
+    ExpectTextAt(report, "18 %", {3660, 6595}); // circumstances'
+    const RecordingCanvas& advicePage = service.jobs[1];
+    ExpectTextAt(advicePage, "2026-12-06", {9390, 568});
+    ExpectTextAt(advicePage, "Dr. Smith", {9390, 798});
+    ExpectTextAt(advicePage, "Advice for the current scores", {1740, 1120});
+    EXPECT_FALSE(advicePage.FindText("stale advice"));
 }
 
-TEST_F(PrintCommandTest, CancelPrintsNothingButTheAdviceIsRefilled) {
-    Run([](TPrintDlg& shown) { shown.CancelBtn->click(); });
-    EXPECT_EQ(dialogsShown, 1);
-    EXPECT_EQ(advice.front(), "Advice for the current scores");
-    EXPECT_TRUE(service.jobs.empty());
-}
-
-TEST_F(PrintCommandTest, FailuresBeforeTheDialogEndTheCommandThere) {
-    service.failure = "There is no default printer currently selected";
-    try {
-        Run(Ok);
-        FAIL() << "the missing printer was not reported";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "There is no default printer currently selected");
-    }
-    EXPECT_EQ(adviceBuilds, 0) << "the advice was touched without a printer";
-
-    service.failure.clear();
-    input.buildAdvice = [] { throw std::runtime_error("'x' is not a valid integer value"); };
-    EXPECT_THROW(Run(Ok), std::runtime_error);
-    EXPECT_EQ(dialogsShown, 0);
-    EXPECT_TRUE(service.jobs.empty());
-}
-
-TEST_F(PrintCommandTest, AFailedReportStopsBeforeTheAdviceAndRestoresTheCursor) {
-    service.failOnFirstJobText = true;
-    try {
-        Run(Ok);
-        FAIL() << "the refused page was not reported";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "The printer refused a page");
-    }
-    ASSERT_EQ(service.jobs.size(), 1u) << "the advice job was started after a failure";
-    EXPECT_FALSE(service.jobs[0]->DocumentOpen()) << "the failed job was not ended";
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(PrintCommandTest, ColourIsReadWhenPrintingStartsAndKeptForTheNextCommand) {
-    const auto pieFills = [](const RecordingCanvas& job) {
-        std::vector<FillStyle> fills;
-        for (const CanvasCall& pie : job.CallsOf(Kind::Pie)) {
-            fills.push_back(pie.fill);
+// A failure before the dialog ends the command there, the advice untouched
+// when the printer is missing; a refused report page ends the command before
+// the advice job. The error goes on to the caller; the cursor is restored.
+TEST_F(PrintCommandTest, FailuresEndTheCommandWhereTheyHappen) {
+    struct Case {
+        const char* message;
+        std::function<void()> arrange;
+        int dialogs;
+        int adviceBuilds;
+        std::vector<QString> jobs;
+    };
+    const Case cases[] = {
+        {"no printer", [this] { service.missing = "no printer"; }, 0, 0, {}},
+        {"'x' is not a valid integer value",
+         [this] {
+             input.buildAdvice = [] {
+                 throw std::runtime_error("'x' is not a valid integer value");
+             };
+         },
+         0,
+         0,
+         {}},
+        {"The printer refused a page",
+         [this] { service.refusePageOfJob = 0; },
+         1,
+         1,
+         {ReportTitle}},
+    };
+    const auto buildAdvice = input.buildAdvice;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        service.missing.clear();
+        service.refusePageOfJob = -1;
+        input.buildAdvice = buildAdvice;
+        adviceBuilds = dialogsShown = 0;
+        c.arrange();
+        try {
+            Run([](TPrintDlg& shown) { shown.OKBtn->click(); });
+            ADD_FAILURE() << "no error";
+        } catch (const std::runtime_error& error) {
+            EXPECT_STREQ(error.what(), c.message);
         }
-        return fills;
+        EXPECT_EQ(dialogsShown, c.dialogs);
+        EXPECT_EQ(adviceBuilds, c.adviceBuilds);
+        EXPECT_EQ(JobTitles(), c.jobs);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+// The colour choice is read when printing starts, and the dialog keeps it
+// into the next command, after a Cancel too.
+TEST_F(PrintCommandTest, ColourIsReadWhenPrintingStartsAndKept) {
+    const auto chanceFill = [this] {
+        return service.jobs.empty() ? FillStyle::None
+                                    : service.jobs[0].CallsOf(Kind::Pie).at(0).fill;
     };
     Run([](TPrintDlg& shown) {
         shown.RadioButton2->click();
-        shown.OKBtn->click();
+        shown.CancelBtn->click();
     });
-    ASSERT_EQ(service.jobs.size(), 2u);
-    const auto colourFills = pieFills(*service.jobs[0]);
-    ASSERT_EQ(colourFills.size(), 5u);
-    for (const FillStyle fill : colourFills) {
-        EXPECT_EQ(fill, FillStyle::Solid);
-    }
-
-    service.jobs.clear();
-    Run(Ok);
-    ASSERT_EQ(service.jobs.size(), 2u);
-    EXPECT_EQ(pieFills(*service.jobs[0]), colourFills) << "the colour choice was lost";
-
-    service.jobs.clear();
+    EXPECT_TRUE(service.jobs.empty());
+    Run([](TPrintDlg& shown) { shown.OKBtn->click(); });
+    EXPECT_EQ(chanceFill(), FillStyle::Solid);
     Run([](TPrintDlg& shown) {
         shown.RadioButton1->click();
         shown.OKBtn->click();
     });
-    EXPECT_NE(pieFills(*service.jobs[0]), colourFills);
-}
-
-TEST(GatherReportData, TakesScalesTextsNotesAndTheModelsPercentages) {
-    PrintCommandInput input;
-    input.scoreTexts.fill("2");
-    input.scoreTexts[3] = " ";
-    input.countryAreaText = "High risk";
-    input.groupText = "Standard set";
-    input.notes.name = "N";
-    input.notes.lines = QStringList{"a", "b"};
-    const ReportData data = GatherReportData(input, QSize(9600, 13776));
-    EXPECT_DOUBLE_EQ(data.sx, 0.8);
-    EXPECT_DOUBLE_EQ(data.sy, 0.8);
-    EXPECT_EQ(data.scoreTexts[3], " ");
-    EXPECT_EQ(data.scoreTexts[0], "2");
-    EXPECT_EQ(data.countryAreaText, "High risk");
-    EXPECT_EQ(data.groupText, "Standard set");
-    EXPECT_EQ(data.name, "N");
-    EXPECT_EQ(data.commentLines, input.notes.lines);
-    EXPECT_DOUBLE_EQ(data.percentages[ChanceSector], InmBearb::ChancePercent());
-    EXPECT_DOUBLE_EQ(data.percentages[DietSector], InmBearb::DietPercent());
-    EXPECT_DOUBLE_EQ(data.percentages[BacteriaSector], InmBearb::BacteriaPercent());
-    EXPECT_DOUBLE_EQ(data.percentages[SusceptibilitySector], InmBearb::SusceptibilityPercent());
-    EXPECT_DOUBLE_EQ(data.percentages[CircumstancesSector], InmBearb::CircumstancesPercent());
-    EXPECT_EQ(data.percentTexts[ChanceSector], PercentText(InmBearb::ChancePercent()));
-    EXPECT_FALSE(data.colourMode);
+    EXPECT_EQ(chanceFill(), FillStyle::None);
 }
 
 } // namespace

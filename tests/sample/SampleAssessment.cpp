@@ -19,6 +19,8 @@ void EnterScores(Printing::PrintCommandInput& input, std::string_view scores,
         input.scoreTexts[i] = QString(QLatin1Char(scores[i]));
         InmBearb::EnterScore(static_cast<std::uint8_t>(i + 1), std::string(1, scores[i]));
     }
+    input.shares = {InmBearb::ChancePercent(), InmBearb::DietPercent(), InmBearb::BacteriaPercent(),
+                    InmBearb::SusceptibilityPercent(), InmBearb::CircumstancesPercent()};
     input.countryAreaText = QStringLiteral("Standard set");
     input.groupText = groupText;
 }

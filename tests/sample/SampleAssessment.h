@@ -12,8 +12,8 @@ namespace SampleAssessment {
 
 // Puts the risk model on the standard country area and group (code 1), then
 // enters the ten one-digit `scores`, in factor order, both into the model and
-// into `input` as the score boxes would hold them. The country area's text is
-// "Standard set"; the group's is `groupText`.
+// into `input` as the score boxes would hold them, with the model's shares.
+// The country area's text is "Standard set"; the group's is `groupText`.
 void EnterScores(Printing::PrintCommandInput& input, std::string_view scores,
                  const QString& groupText);
 

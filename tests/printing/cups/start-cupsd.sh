@@ -8,7 +8,6 @@
 #
 # Queues, all storing every job as a PDF in jobs/:
 #   dentiplot         the default: A4, 600 dpi, even 5 mm margins
-#   dentiplot-closed  the same printer, but rejecting jobs
 #   dentiplot-letter  US Letter, 300 dpi, uneven margins
 #   dentiplot-multi   several papers and resolutions; defaults Legal, 360 dpi
 #   dentiplot-raw     no printer description at all: no paper, no resolution
@@ -105,8 +104,6 @@ done
 
 export CUPS_SERVER="$socket" CUPS_SERVERROOT="$base/root" CUPS_STATEDIR="$base/state"
 lpadmin -p dentiplot -E -v "capture:$base/jobs" -P "$here/dentiplot-test.ppd" 2>> "$base/log/lpadmin.out"
-lpadmin -p dentiplot-closed -E -v "capture:$base/jobs" -P "$here/dentiplot-test.ppd" 2>> "$base/log/lpadmin.out"
-cupsreject dentiplot-closed
 lpadmin -p dentiplot-letter -E -v "capture:$base/jobs" -P "$here/letter-300.ppd" 2>> "$base/log/lpadmin.out"
 lpadmin -p dentiplot-multi -E -v "capture:$base/jobs" -P "$here/multi-paper.ppd" 2>> "$base/log/lpadmin.out"
 lpadmin -p dentiplot-raw -E -v "capture:$base/jobs" 2>> "$base/log/lpadmin.out"

@@ -39,15 +39,10 @@ struct CanvasCall {
     };
 
     Kind kind = Kind::BeginDoc;
-    // Document title (BeginDoc), written text (Text).
-    QString text;
-    // Corners, box and ray points or the text's top-left corner, as passed.
-    std::vector<QPoint> points;
-    // Page of the document the call happened on, counting from 0; -1 outside
-    // a document.
-    int page = -1;
-    // Drawing state in force when the call was made (after it, for the
-    // calls that set it).
+    QString text;               // document title (BeginDoc), written text (Text)
+    std::vector<QPoint> points; // corners, box and ray points, or the text's top-left
+    int page = -1;              // page of the document from 0; -1 outside one
+    // Drawing state in force when the call was made (after it, for setters).
     CanvasFont font;
     int penWidth = 1;
     FillStyle fill = FillStyle::None;
@@ -58,7 +53,7 @@ class RecordingCanvas : public PageCanvas {
 public:
     explicit RecordingCanvas(QSize printableSize = QSize(4800, 6888));
 
-    QSize PrintableSize() const override;
+    QSize PrintableSize() const override { return m_size; }
     void BeginDoc(const QString& title) override;
     void NewPage() override;
     void EndDoc() override;
@@ -75,28 +70,20 @@ public:
     void FailAt(CanvasCall::Kind kind, int occurrence, const QString& message);
 
     const std::vector<CanvasCall>& Calls() const { return m_calls; }
-    // The recorded calls of one kind, in order.
+    // The recorded calls of one kind, in order; Text calls optionally of one page.
     std::vector<CanvasCall> CallsOf(CanvasCall::Kind kind) const;
-    // Text calls, in order; optionally only those on one page.
     std::vector<CanvasCall> Texts(std::optional<int> page = std::nullopt) const;
-    // The first Text call writing exactly `text`, if any.
     std::optional<CanvasCall> FindText(const QString& text) const;
-    // Number of pages the documents had, summed over all documents.
+    // Pages of all documents together.
     int PageCount() const;
-    bool DocumentOpen() const { return m_open; }
+    bool DocumentOpen() const { return m_state.page >= 0; }
 
 private:
     void Record(CanvasCall::Kind kind, const QString& text = {}, std::vector<QPoint> points = {});
-    void ThrowIfChosen(CanvasCall::Kind kind);
 
     QSize m_size;
     std::vector<CanvasCall> m_calls;
-    bool m_open = false;
-    int m_page = -1;
-    CanvasFont m_font;
-    int m_penWidth = 1;
-    FillStyle m_fill = FillStyle::None;
-    QColor m_fillColour = Qt::black;
+    CanvasCall m_state; // page, font, pen and fill in force
     std::optional<CanvasCall::Kind> m_failKind;
     int m_failOccurrence = 0;
     QString m_failMessage;
