@@ -1,5 +1,6 @@
-// The notes dialog and the Notes command: layout, keyboard, what OK and
-// Cancel do to the store, and the page indicator.
+// The notes dialog and its comment editor: what OK and Cancel do to the notes
+// store, the keyboard, the field limits, the page indicator, and the comment's
+// lines as displayed (wrapping, pasting, long runs, scrolling).
 
 #include "notes/InputId.h"
 #include "notes/NotesCommand.h"
@@ -9,24 +10,27 @@
 #include "tests/support/ModalCloser.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTextCursor>
 #include <gtest/gtest.h>
 
 namespace {
+
+// A paragraph several times wider than the comment editor.
+const QString Paragraph = QStringLiteral("wrapped words ").repeated(80);
 
 class NotesDialog : public ::testing::Test {
 protected:
     // Runs the Notes command; `act` works on the open dialog and closes it.
     bool Run(const std::function<void(TPatientIdent&)>& act) {
-        ModalCloser closer([&](QWidget* modal) {
-            if (modal != &dialog) {
-                return;
-            }
+        ModalCloser closer([&](QWidget*) {
             act(dialog);
             if (dialog.isVisible()) {
                 ADD_FAILURE() << "the dialog stayed open";
@@ -36,100 +40,69 @@ protected:
         return RunNotesCommand(dialog, store);
     }
 
-    // Types `count` lines into the comment, leaving the caret on the last.
-    void TypeLines(int count) {
-        for (int i = 1; i <= count; ++i) {
-            if (i > 1) {
-                QTest::keyClick(dialog.SRichEdit1, Qt::Key_Return);
-            }
-            QTest::keyClicks(dialog.SRichEdit1, QStringLiteral("l%1").arg(i));
-        }
+    // Types `text` where the focus is, then presses `key` there.
+    void Type(const QString& text, Qt::Key key) {
+        QTest::keyClicks(dialog.focusWidget(), text);
+        QTest::keyClick(dialog.focusWidget(), key);
     }
 
-    QString Indicator() const { return dialog.Label6->text(); }
+    // The four fields and the comment's lines, as the dialog shows them.
+    QString Shown() const {
+        return QStringList({dialog.Edit1->text(), dialog.Edit2->text(), dialog.Edit3->text(),
+                            dialog.Edit4->text(), editor.toPlainText()})
+            .join(QLatin1Char('|'))
+            .replace(QLatin1Char('\n'), QLatin1Char('|'));
+    }
 
-    TPatientIdent dialog;
+    void Paste(QMimeData* data) {
+        QApplication::clipboard()->setMimeData(data);
+        editor.paste();
+    }
+
+    TPatientIdent dialog; // shown only by the Notes command or where a test says
+    TSRichEdit& editor = *dialog.SRichEdit1;
     NotesStore store;
 };
 
-TEST_F(NotesDialog, LayoutAndTabOrder) {
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Notes"));
+TEST_F(NotesDialog, NamesAndSize) {
     EXPECT_EQ(dialog.size(), QSize(707, 493));
-    EXPECT_EQ(dialog.SRichEdit1->geometry(), QRect(44, 160, 623, 255));
-    EXPECT_EQ(dialog.OKBtn->geometry(), QRect(235, 441, 102, 38));
-    EXPECT_EQ(dialog.Label6->pos(), QPoint(561, 140));
-    EXPECT_EQ(Indicator(), QStringLiteral("Page 1/1"));
-    EXPECT_EQ(dialog.focusWidget(), dialog.Edit1);
-
-    // Tab visits the four fields and the comment, never the buttons.
-    QList<QWidget*> order;
-    QWidget* widget = dialog.Edit1;
-    for (int i = 0; i < 6; ++i) {
-        order << widget;
-        do {
-            widget = widget->nextInFocusChain();
-        } while (!(widget->focusPolicy() & Qt::TabFocus));
+    const std::pair<const char*, QWidget*> named[] = {
+        {"Edit1", dialog.Edit1}, {"Edit2", dialog.Edit2},           {"Edit3", dialog.Edit3},
+        {"Edit4", dialog.Edit4}, {"SRichEdit1", dialog.SRichEdit1}, {"Label6", dialog.Label6},
+        {"OKBtn", dialog.OKBtn}, {"Cancel", dialog.Cancel}};
+    for (const auto& [name, widget] : named) {
+        EXPECT_EQ(dialog.findChild<QWidget*>(QString::fromLatin1(name)), widget) << name;
     }
-    EXPECT_EQ(order, (QList<QWidget*>{dialog.Edit1, dialog.Edit2, dialog.Edit3, dialog.Edit4,
-                                      dialog.SRichEdit1, dialog.Edit1}));
 }
 
-TEST_F(NotesDialog, FirstOpeningIsEmptyAndEmptyOkGivesDefaultLabels) {
-    bool wasEmpty = false;
+// Tab walks name, ident. no., date, examiner, comment and back to the name;
+// Enter starts a new line in the comment and presses OK in a field. Each
+// opening shows the store, whatever was typed and cancelled before.
+TEST_F(NotesDialog, OkKeepsWhatWasTypedAndCancelDiscardsIt) {
+    QStringList seen;
     EXPECT_TRUE(Run([&](TPatientIdent& d) {
-        wasEmpty = d.Edit1->text().isEmpty() && d.Edit2->text().isEmpty() &&
-                   d.Edit3->text().isEmpty() && d.Edit4->text().isEmpty() &&
-                   d.SRichEdit1->toPlainText().isEmpty();
-        d.OKBtn->click();
+        seen << Shown();
+        for (const char* text : {"Ann Lee", "4711", "6 Dec", "Dr Berg"}) {
+            Type(QString::fromLatin1(text), Qt::Key_Tab);
+        }
+        Type(QStringLiteral("first"), Qt::Key_Return);
+        Type(QStringLiteral("second"), Qt::Key_Return); // a last empty line
+        Type(QString(), Qt::Key_Tab);
+        seen << d.focusWidget()->objectName();
+        QTest::keyClick(d.focusWidget(), Qt::Key_Return);
     }));
-    EXPECT_TRUE(wasEmpty);
-    EXPECT_TRUE(store.lines.isEmpty());
-    EXPECT_EQ(IdentLabelText(store.name, "Name"), QStringLiteral("Name"));
-    EXPECT_EQ(IdentLabelText(store.identNo, "Ident.No."), QStringLiteral("Ident.No."));
-    EXPECT_EQ(IdentLabelText(store.date, "Date"), QStringLiteral("Date"));
-    EXPECT_EQ(IdentLabelText(store.examiner, "Examiner"), QStringLiteral("Examiner"));
-    EXPECT_EQ(IdentLabelText(QStringLiteral("  "), "Name"), QStringLiteral("  ")); // not empty
-}
-
-TEST_F(NotesDialog, OkStoresTypedFieldsAndComment) {
-    EXPECT_TRUE(Run([](TPatientIdent& d) {
-        QTest::keyClicks(d.Edit1, QStringLiteral("Ann Lee"));
-        QTest::keyClicks(d.Edit2, QStringLiteral("4711"));
-        QTest::keyClicks(d.Edit3, QStringLiteral("6 Dec"));
-        QTest::keyClicks(d.Edit4, QStringLiteral("Dr Berg"));
-        QTest::keyClicks(d.SRichEdit1, QStringLiteral("first"));
-        QTest::keyClick(d.SRichEdit1, Qt::Key_Return); // Enter in the comment: a new line
-        QTest::keyClicks(d.SRichEdit1, QStringLiteral("second"));
-        QTest::keyClick(d.SRichEdit1, Qt::Key_Return);               // a last empty line
-        QTest::keyClick(d.Edit3, Qt::Key_Enter, Qt::KeypadModifier); // Enter in a field: OK
-    }));
-    EXPECT_EQ(store.name, QStringLiteral("Ann Lee"));
-    EXPECT_EQ(store.identNo, QStringLiteral("4711"));
-    EXPECT_EQ(store.date, QStringLiteral("6 Dec"));
-    EXPECT_EQ(store.examiner, QStringLiteral("Dr Berg"));
-    EXPECT_EQ(store.lines, (QStringList{"first", "second"}));
-}
-
-TEST_F(NotesDialog, CancelKeepsTheStoreAndNextOpeningShowsIt) {
-    store.name = QStringLiteral("Old Name");
-    store.lines = QStringList{QStringLiteral("kept")};
-
-    EXPECT_FALSE(Run([](TPatientIdent& d) {
-        d.Edit1->clear();
-        QTest::keyClicks(d.Edit1, QStringLiteral("New Name"));
-        QTest::keyClicks(d.SRichEdit1, QStringLiteral("typed"));
-        d.Cancel->click();
-    }));
-    EXPECT_EQ(store.name, QStringLiteral("Old Name"));
-    EXPECT_EQ(store.lines, QStringList{QStringLiteral("kept")});
-
-    QString shown;
-    EXPECT_FALSE(Run([&](TPatientIdent& d) {
-        shown = d.Edit1->text() + QLatin1Char('|') + d.SRichEdit1->toPlainText();
-        QTest::keyClick(d.SRichEdit1, Qt::Key_Escape);
-    }));
-    EXPECT_EQ(shown, QStringLiteral("Old Name|kept"));
-    EXPECT_EQ(store.name, QStringLiteral("Old Name"));
+    for (int opening = 0; opening < 2; ++opening) {
+        EXPECT_FALSE(Run([&](TPatientIdent& d) {
+            seen << Shown();
+            d.Edit1->setText(QStringLiteral("typed, then cancelled"));
+            QTest::keyClicks(d.SRichEdit1, QStringLiteral("more"));
+            QTest::keyClick(d.SRichEdit1, Qt::Key_Escape);
+        }));
+    }
+    const QString typed = QStringLiteral("Ann Lee|4711|6 Dec|Dr Berg|first|second");
+    EXPECT_EQ(seen, (QStringList{"||||", "Edit1", typed, typed}));
+    EXPECT_EQ(QStringList({store.name, store.identNo, store.date, store.examiner}) + store.lines,
+              typed.split(QLatin1Char('|')));
 }
 
 // The limits count characters as the reader sees them, whatever their code
@@ -177,65 +150,107 @@ TEST_F(NotesDialog, FieldLimitsCountCharactersAndNeverSplitOne) {
     }
 }
 
-TEST_F(NotesDialog, IndicatorAcrossTheFirstPageEnd) {
-    dialog.LoadFrom(store);
-    TypeLines(24);
-    EXPECT_EQ(Indicator(), QStringLiteral("Page 1/1"));
-    QTest::keyClick(dialog.SRichEdit1, Qt::Key_Return);
-    QTest::keyClicks(dialog.SRichEdit1, QStringLiteral("x"));
-    EXPECT_EQ(Indicator(), QStringLiteral("Page 1/2"));
-    QTest::keyClick(dialog.SRichEdit1, Qt::Key_Return);
-    EXPECT_EQ(Indicator(), QStringLiteral("Page 2/2"));
-}
-
-TEST_F(NotesDialog, IndicatorTotalForEightyAndEightyOneLines) {
-    // The caret on the last line: index 79 is on page 2, index 80 on page 3.
-    for (const auto& [count, text] : {std::pair{80, "Page 2/3"}, std::pair{81, "Page 3/3"}}) {
-        store.lines = QStringList(count, QStringLiteral("line"));
+// The indicator after loading (caret at the start) and after Ctrl+End: line
+// indices 0-24 are on page 1, 25-79 on page 2, 80-134 on page 3; the total is
+// the page of a line after the last counted one (a last empty line is not
+// counted), and a wrapped paragraph counts as several lines.
+TEST_F(NotesDialog, PageIndicatorCountsWithTheReportsCapacities) {
+    const auto lines = [](int count, const QString& last = QString()) {
+        QStringList list(count, QStringLiteral("line"));
+        return last.isNull() ? list : list << last;
+    };
+    const struct {
+        QStringList lines;
+        bool toEnd;
+        const char* shown;
+    } rows[] = {
+        {lines(24), true, "Page 1/1"},
+        {lines(25), true, "Page 1/2"},
+        {lines(25, QStringLiteral("")), true, "Page 2/2"},
+        {lines(80), true, "Page 2/3"},
+        {lines(81), true, "Page 3/3"},
+        {lines(81), false, "Page 1/3"},
+        {lines(135), true, "Page 3/4"},
+        {lines(22, QStringLiteral("long text ").repeated(40)), true, "Page 2/2"},
+    };
+    for (const auto& row : rows) {
+        store.lines = row.lines;
         dialog.LoadFrom(store);
-        dialog.SRichEdit1->moveCursor(QTextCursor::End);
-        dialog.SRichEdit1KeyUp();
-        EXPECT_EQ(Indicator(), QString::fromLatin1(text)) << count << " lines";
+        if (row.toEnd) {
+            QTest::keyClick(&editor, Qt::Key_End, Qt::ControlModifier);
+        }
+        EXPECT_EQ(dialog.Label6->text(), QString::fromLatin1(row.shown)) << row.lines.size();
     }
 }
 
-TEST_F(NotesDialog, WrappedParagraphCountsInIndicatorAndStore) {
-    store.lines = QStringList(22, QStringLiteral("short"));
-    store.lines << QStringLiteral("long text ").repeated(40); // several displayed lines
-    dialog.LoadFrom(store);
-    dialog.SRichEdit1->moveCursor(QTextCursor::End);
-    dialog.SRichEdit1KeyUp();
-    EXPECT_EQ(Indicator(), QStringLiteral("Page 2/2"));
-    dialog.StoreInto(store);
-    EXPECT_GT(store.lines.size(), 25);
-}
-
-TEST_F(NotesDialog, IndicatorDescribesTheLoadedCommentAndResets) {
-    dialog.LoadFrom(store);
-    TypeLines(30);
-    EXPECT_EQ(Indicator(), QStringLiteral("Page 2/2"));
-    dialog.LoadFrom(store); // reopened after Cancel: the stored empty comment
-    EXPECT_EQ(Indicator(), QStringLiteral("Page 1/1"));
-    TypeLines(30);
-    dialog.ResetPageIndicator();
-    EXPECT_EQ(Indicator(), QStringLiteral("Page 1/1"));
-}
-
-TEST_F(NotesDialog, LargeCommentsStoreCompletely) {
-    QStringList many;
-    for (int i = 0; i < 10000; ++i) {
-        many << QStringLiteral("line %1").arg(i);
+// A last empty line is left out; a soft line break ends a line without its
+// mark; a non-breaking blank is stored as a blank.
+TEST_F(NotesDialog, CommentLinesAsDisplayed) {
+    const std::pair<QString, QStringList> rows[] = {
+        {QString(), {}},
+        {QStringLiteral("one\n\ntwo\n\n"), {"one", "", "two", ""}},
+        {"x" + QString(QChar::LineSeparator) + "y" + QChar::Nbsp + "z", {"x", "y z"}},
+    };
+    for (const auto& [text, lines] : rows) {
+        editor.setPlainText(text);
+        EXPECT_EQ(editor.DisplayedLines(), lines);
+        EXPECT_EQ(editor.LineCount(), lines.size());
     }
-    store.lines = many;
-    dialog.LoadFrom(store);
-    dialog.StoreInto(store);
-    EXPECT_EQ(store.lines, many);
+}
 
-    const QString paragraph = QStringLiteral("abcdefghi ").repeated(10000);
-    store.lines = QStringList{paragraph};
-    dialog.LoadFrom(store);
-    dialog.StoreInto(store);
-    EXPECT_EQ(store.lines.join(QString()), paragraph);
+TEST_F(NotesDialog, WideParagraphWrapsIntoSeveralLinesShownOrNot) {
+    editor.setPlainText(QStringLiteral("first\n") + Paragraph);
+    const QStringList lines = editor.DisplayedLines();
+    ASSERT_GT(lines.size(), 3);
+    EXPECT_EQ(editor.LineCount(), lines.size());
+    EXPECT_EQ(lines.mid(1).join(QString()), Paragraph); // nothing lost or doubled
+    editor.moveCursor(QTextCursor::End);
+    EXPECT_EQ(editor.CaretLine(), lines.size() - 1);
+
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_EQ(editor.DisplayedLines(), lines);
+    editor.setPlainText(lines.join(QLatin1Char('\n'))); // stored lines load back alike
+    EXPECT_EQ(editor.DisplayedLines(), lines);
+}
+
+TEST_F(NotesDialog, PastedTextArrivesPlainAndLongRunsWrapAnywhere) {
+    auto* rich = new QMimeData;
+    rich->setHtml(QStringLiteral("<i style=\"color:red\">red</i> text<p><u>next</u></p>"));
+    rich->setText(QStringLiteral("red text\r\nnext"));
+    Paste(rich);
+    EXPECT_EQ(editor.DisplayedLines(), (QStringList{"red text", "next"}));
+    const QString pasted = editor.toHtml(); // no formatting beyond plain text's
+    editor.setPlainText(editor.toPlainText());
+    EXPECT_EQ(editor.toHtml(), pasted);
+    editor.clear(); // HTML alone arrives as its text
+    auto* htmlOnly = new QMimeData;
+    htmlOnly->setHtml(QStringLiteral("<b>only</b> html"));
+    Paste(htmlOnly);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("only html"));
+
+    // A run without blanks is wrapped anywhere until it is gone, pasted or typed.
+    const QString run(100000, QLatin1Char('w'));
+    auto* data = new QMimeData;
+    data->setText(run);
+    Paste(data);
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(editor.DisplayedLines().join(QString()), "only html" + run);
+    editor.setPlainText(QStringLiteral("ordinary words"));
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    editor.textCursor().insertText(QString(3000, QLatin1Char('k')));
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+}
+
+TEST_F(NotesDialog, CommentReportsItsScrolling) {
+    QSignalSpy vertical(&editor, &TSRichEdit::OnVScroll);
+    QSignalSpy horizontal(&editor, &TSRichEdit::OnHScroll);
+    editor.setLineWrapMode(QTextEdit::NoWrap);
+    editor.setPlainText(QStringList(60, Paragraph).join(QLatin1Char('\n')));
+    editor.verticalScrollBar()->setValue(editor.verticalScrollBar()->maximum());
+    EXPECT_EQ(QList({vertical.count(), horizontal.count()}), QList<qsizetype>({1, 0}));
+    editor.horizontalScrollBar()->setValue(editor.horizontalScrollBar()->maximum());
+    EXPECT_EQ(QList({vertical.count(), horizontal.count()}), QList<qsizetype>({1, 1}));
 }
 
 } // namespace
