@@ -1,16 +1,13 @@
 #include "tests/printing/CupsHarness.h"
 
 #include <QDir>
-#include <QEventLoop>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QThread>
 #include <algorithm>
-#include <csignal>
 #include <cups/cups.h>
 
 namespace CupsHarness {
@@ -27,50 +24,43 @@ QString StatePath() {
 }
 
 // The state file holds shell assignments, NAME='value', one a line.
-QString StateText() {
-    QFile file(StatePath());
-    return file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(file.readAll())
-                                                            : QString();
-}
-
 QString StateValue(const QString& name) {
+    QFile file(StatePath());
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
     const QRegularExpression assignment(QStringLiteral("^%1='(.*)'$").arg(name),
                                         QRegularExpression::MultilineOption);
-    return assignment.match(StateText()).captured(1);
+    return assignment.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
 QString RunTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        return {};
-    }
+    process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The words and pages of a document as pdftotext's bounding-box output gives them.
+QString BoxesOf(const QString& pdfPath) {
+    return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, "-"});
 }
 
 } // namespace
 
 void Connect() {
     Scheduler& scheduler = State();
-    if (StatePath().isEmpty()) {
-        scheduler.skipReason = QStringLiteral("DENTIPLOT_CUPS_STATE is not set (run under ctest)");
-        return;
-    }
-    scheduler.skipReason = StateValue(QStringLiteral("SKIP_REASON"));
+    scheduler.skipReason = StatePath().isEmpty() ? QStringLiteral("DENTIPLOT_CUPS_STATE is not set")
+                                                 : StateValue(QStringLiteral("SKIP_REASON"));
     scheduler.server = StateValue(QStringLiteral("CUPS_SERVER"));
-    scheduler.serverRoot = StateValue(QStringLiteral("CUPS_SERVERROOT"));
     scheduler.base = StateValue(QStringLiteral("CUPS_BASE"));
     scheduler.captureDir = StateValue(QStringLiteral("CAPTURE_DIR"));
     scheduler.ppd = StateValue(QStringLiteral("PPD"));
     if (!scheduler.Running()) {
-        if (scheduler.skipReason.isEmpty()) {
-            scheduler.skipReason = QStringLiteral("no private scheduler (state file missing)");
-        }
+        scheduler.skipReason += QStringLiteral(" (no private scheduler)");
         return;
     }
-    qputenv("CUPS_SERVER", scheduler.server.toLocal8Bit());
-    qputenv("CUPS_SERVERROOT", scheduler.serverRoot.toLocal8Bit());
-    qputenv("CUPS_STATEDIR", StateValue(QStringLiteral("CUPS_STATEDIR")).toLocal8Bit());
+    for (const char* name : {"CUPS_SERVER", "CUPS_SERVERROOT", "CUPS_STATEDIR"}) {
+        qputenv(name, StateValue(QString::fromLatin1(name)).toLocal8Bit());
+    }
     // A personal or environment choice of printer would hide the
     // scheduler's own default.
     qunsetenv("LPDEST");
@@ -108,100 +98,53 @@ int LastJobId() {
     return jobs.empty() ? 0 : jobs.back().id;
 }
 
-bool WaitForFile(const QString& path, bool present, int timeoutMs) {
-    const auto done = [&] { return QFileInfo::exists(path) == present; };
-    // Files appear and go by rename: watch the folder rather than poll.
-    QFileSystemWatcher watcher({QFileInfo(path).absolutePath()});
-    QEventLoop loop;
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &loop, [&] {
-        if (done()) {
-            loop.quit();
-        }
-    });
-    if (!done()) {
-        loop.exec();
-    }
-    return done();
-}
-
 QString WaitForDocument(int id) {
+    // The backend renames each document into place only when it is complete.
     const QString path = QDir(State().captureDir).filePath(QStringLiteral("%1.pdf").arg(id));
-    return WaitForFile(path, true) ? path : QString();
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFile::exists(path) && waited.elapsed() < 30000) {
+        QThread::msleep(10);
+    }
+    return QFile::exists(path) ? path : QString();
 }
 
+// The scripts that started the scheduler stop it keeping its folder, and start it there again.
 bool StopScheduler() {
-    const pid_t pid = StateValue(QStringLiteral("CUPSD_PID")).toInt();
-    // It removes its socket as it shuts down.
-    return pid > 0 && kill(pid, SIGTERM) == 0 && WaitForFile(State().server, false);
+    return Admin(QStringLiteral("sh"), {StateValue(QStringLiteral("SCRIPTS")) + "/stop-cupsd.sh",
+                                        StatePath(), QStringLiteral("keep")});
 }
 
 bool RestartScheduler() {
-    const QString root = State().serverRoot;
-    // Its output goes nowhere: a scheduler holding the test's own output open
-    // would keep the test runner waiting for it.
-    QProcess scheduler;
-    scheduler.setProgram(QStringLiteral("/usr/sbin/cupsd"));
-    scheduler.setArguments({QStringLiteral("-f"), QStringLiteral("-c"), root + "/cupsd.conf",
-                            QStringLiteral("-s"), root + "/cups-files.conf"});
-    scheduler.setStandardInputFile(QProcess::nullDevice());
-    scheduler.setStandardOutputFile(QProcess::nullDevice());
-    scheduler.setStandardErrorFile(QProcess::nullDevice());
-    qint64 pid = 0;
-    if (!scheduler.startDetached(&pid)) {
-        return false;
-    }
-    QString text = StateText();
-    text.replace(
-        QRegularExpression(QStringLiteral("^CUPSD_PID='.*'$"), QRegularExpression::MultilineOption),
-        QStringLiteral("CUPSD_PID='%1'").arg(pid));
-    QFile file(StatePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text) ||
-        file.write(text.toUtf8()) < 0 || !WaitForFile(State().server, true)) {
-        return false;
-    }
-    file.close();
-    // The socket exists before the scheduler answers on it.
-    for (int tries = 0; tries < 200; ++tries) {
-        if (RunTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("is running")) {
-            return true;
-        }
-    }
-    return false;
+    return Admin(QStringLiteral("sh"), {StateValue(QStringLiteral("SCRIPTS")) + "/start-cupsd.sh",
+                                        StatePath(), QStringLiteral("again")});
 }
 
 std::vector<Word> WordsOf(const QString& pdfPath) {
-    const QString html = RunTool(QStringLiteral("pdftotext"),
-                                 {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
     static const QRegularExpression element(
         QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                        "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     std::vector<Word> words;
     int page = -1;
-    for (auto it = element.globalMatch(html); it.hasNext();) {
+    for (auto it = element.globalMatch(BoxesOf(pdfPath)); it.hasNext();) {
         const auto match = it.next();
         if (match.captured(0).startsWith(QStringLiteral("<page"))) {
             ++page;
             continue;
         }
-        const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
-        const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
+        const auto at = [&](int i) { return match.captured(i).toDouble(); };
         // Our words hold no markup characters but these two.
         const QString text = match.captured(5).replace("&amp;", "&").replace("&apos;", "'");
-        words.push_back({text, page, QRectF(topLeft, bottomRight)});
+        words.push_back({text, page, QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
     }
     return words;
 }
 
 std::vector<QSizeF> PagesOf(const QString& pdfPath) {
-    const QString info = RunTool(QStringLiteral("pdfinfo"),
-                                 {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                  QStringLiteral("100000"), pdfPath});
-    static const QRegularExpression size(
-        QStringLiteral("^Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"),
-        QRegularExpression::MultilineOption);
+    static const QRegularExpression page(
+        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
     std::vector<QSizeF> pages;
-    for (auto it = size.globalMatch(info); it.hasNext();) {
+    for (auto it = page.globalMatch(BoxesOf(pdfPath)); it.hasNext();) {
         const auto match = it.next();
         pages.emplace_back(match.captured(1).toDouble(), match.captured(2).toDouble());
     }
@@ -210,18 +153,19 @@ std::vector<QSizeF> PagesOf(const QString& pdfPath) {
 
 QImage RenderPage(const QString& pdfPath, int page, int dpi, const QRectF& area) {
     const QTemporaryDir folder;
-    const QString stem = folder.filePath(QStringLiteral("page"));
     const QString number = QString::number(page + 1);
-    QStringList arguments = {"-r",   QString::number(dpi), "-f",  number, "-l",
-                             number, "-singlefile",        "-png"};
-    if (!area.isEmpty()) {
-        const QRect pixels = QRectF(area.topLeft() * dpi / 72.0, area.size() * dpi / 72.0).toRect();
-        arguments << "-x" << QString::number(pixels.x()) << "-y" << QString::number(pixels.y())
-                  << "-W" << QString::number(pixels.width()) << "-H"
-                  << QString::number(pixels.height());
+    const QRect pixels = QRectF(area.topLeft() * dpi / 72.0, area.size() * dpi / 72.0).toRect();
+    QStringList arguments{"-r", QString::number(dpi), "-f", number, "-l", number, "-singlefile"};
+    for (const auto& [option, value] : {std::pair{"-x", pixels.x()},
+                                        {"-y", pixels.y()},
+                                        {"-W", pixels.width()},
+                                        {"-H", pixels.height()}}) {
+        if (!area.isEmpty()) {
+            arguments << option << QString::number(value);
+        }
     }
-    RunTool(QStringLiteral("pdftoppm"), arguments << pdfPath << stem);
-    return QImage(stem + QStringLiteral(".png"));
+    RunTool(QStringLiteral("pdftoppm"), arguments << "-png" << pdfPath << folder.filePath("page"));
+    return QImage(folder.filePath(QStringLiteral("page.png")));
 }
 
 } // namespace CupsHarness

@@ -15,7 +15,6 @@ namespace CupsHarness {
 
 struct Scheduler {
     QString server;     // socket path, for CUPS_SERVER
-    QString serverRoot; // private configuration folder
     QString base;       // folder holding everything of this scheduler
     QString captureDir; // where the backend stores each job as <id>.pdf
     QString ppd;        // description of the default queue
@@ -42,14 +41,11 @@ struct Job {
 // The jobs the scheduler has been given after job `after`, oldest first.
 std::vector<Job> Jobs(int after = 0);
 int LastJobId();
-
-// Waits (up to the timeout) until the file exists, or is gone.
-bool WaitForFile(const QString& path, bool present, int timeoutMs = 30000);
-// The path of job `id`'s stored document, or an empty string on timeout.
+// The path of job `id`'s stored document, or an empty string after 30 s.
 QString WaitForDocument(int id);
 
-// Stops the scheduler, or starts it again on its configuration and socket
-// (noting its process for the run's clean-up); false when that fails.
+// Stops the scheduler, or starts it again on its configuration and socket;
+// false when that fails.
 bool StopScheduler();
 bool RestartScheduler();
 

@@ -1,20 +1,51 @@
 #!/bin/sh
 # Starts a private CUPS scheduler for the print tests and leaves its
 # whereabouts in a state file (shell assignments) for the tests to read:
-#   start-cupsd.sh <state file>
+#   start-cupsd.sh <state file>         a fresh scheduler
+#   start-cupsd.sh <state file> again   the same one again after stop-cupsd.sh ... keep
 # Everything lives in a fresh folder under the temp directory: configuration,
 # spool, cache, state, logs, the listening socket and the captured jobs. The
 # machine's own scheduler and its configuration are not touched.
 #
 # Queues, all storing every job as a PDF in jobs/:
 #   dentiplot         the default: A4, 600 dpi, even 5 mm margins
-#   dentiplot-letter  US Letter, 300 dpi, uneven margins
-#   dentiplot-multi   several papers and resolutions; defaults Legal, 360 dpi
+#   dentiplot-letter  US Letter, 300 dpi, uneven margins, so a printout that
+#                     ignores the printer's own paper or margins is caught
+#   dentiplot-multi   several papers and resolutions; its defaults (Legal,
+#                     360 dpi) are neither the first paper nor the first listed
 #   dentiplot-raw     no printer description at all: no paper, no resolution
 set -eu
 
 state=$1
 here=$(cd "$(dirname "$0")" && pwd)
+
+# Starts the scheduler on $base's configuration and waits (bounded) until it
+# answers on its socket.
+launch() {
+    setsid /usr/sbin/cupsd -f -c "$base/root/cupsd.conf" -s "$base/root/cups-files.conf" \
+        > "$base/log/cupsd.out" 2>&1 < /dev/null &
+    pid=$!
+    tries=0
+    until CUPS_SERVER="$base/cups.sock" lpstat -r 2> /dev/null | grep -q "is running"; do
+        tries=$((tries + 1))
+        if [ $tries -gt 200 ] || ! kill -0 "$pid" 2> /dev/null; then
+            echo "start-cupsd: the scheduler did not come up" >&2
+            cat "$base/log/cupsd.out" "$base/log/error_log" >&2 2> /dev/null || true
+            kill "$pid" 2> /dev/null || true
+            exit 1
+        fi
+        sleep 0.05
+    done
+}
+
+if [ "${2:-}" = again ]; then
+    . "$state"
+    base=$CUPS_BASE
+    launch
+    sed -i "s/^CUPSD_PID=.*/CUPSD_PID='$pid'/" "$state"
+    exit 0
+fi
+
 # A scheduler left behind by an interrupted run is stopped first.
 sh "$here/stop-cupsd.sh" "$state"
 
@@ -45,10 +76,9 @@ for entry in /usr/lib/cups/backend/*; do
 done
 install -m 0755 "$here/capture" "$base/bin/backend/capture"
 
-socket="$base/cups.sock"
 cat > "$base/root/cupsd.conf" <<CONF
 LogLevel warn
-Listen $socket
+Listen $base/cups.sock
 Browsing No
 BrowseLocalProtocols none
 DefaultShared No
@@ -84,38 +114,68 @@ PageLog $base/log/page_log
 FatalErrors none
 CONF
 
-setsid /usr/sbin/cupsd -f -c "$base/root/cupsd.conf" -s "$base/root/cups-files.conf" \
-    > "$base/log/cupsd.out" 2>&1 < /dev/null &
-pid=$!
-echo "$pid" > "$base/cupsd.pid"
+# A small PDF printer's description, PDF documents passing to the backend
+# unchanged: ppd <file> <default paper> <default dpi> "<dpi>..." <paper>...,
+# each paper "<name> <width> <height> <left> <bottom> <right> <top>" in points.
+ppd() {
+    file=$1 paper=$2 dpi=$3 dpis=$4
+    shift 4
+    papers=$(printf '%s\n' "$@")
+    {
+        for line in 'PPD-Adobe: "4.3"' 'FormatVersion: "4.3"' 'FileVersion: "1.0"' \
+            'LanguageVersion: English' 'LanguageEncoding: ISOLatin1' 'PCFileName: "DPTEST.PPD"' \
+            'Manufacturer: "Dentiplot"' 'Product: "(Dentiplot test printer)"' \
+            'ModelName: "Dentiplot test printer"' 'ShortNickName: "Dentiplot test printer"' \
+            'NickName: "Dentiplot test printer"' 'PSVersion: "(3010.000) 0"' 'LanguageLevel: "3"' \
+            'ColorDevice: True' 'DefaultColorSpace: RGB' 'FileSystem: False' 'Throughput: "1"' \
+            'LandscapeOrientation: Plus90' 'TTRasterizer: Type42' 'cupsVersion: 2.4' \
+            'cupsFilter2: "application/pdf application/pdf 0 -"' 'DefaultFont: Courier' \
+            'Font Courier: Standard "(002.004S)" Standard ROM' \
+            "DefaultImageableArea: $paper" "DefaultPaperDimension: $paper"; do
+            echo "*$line"
+        done
+        for ui in PageSize PageRegion; do
+            printf '*OpenUI *%s: PickOne\n*OrderDependency: 10 AnySetup *%s\n*Default%s: %s\n' \
+                "$ui" "$ui" "$ui" "$paper"
+            echo "$papers" | while read -r n w h l b r t; do
+                echo "*$ui $n: \"<</PageSize[$w $h]>>setpagedevice\""
+            done
+            echo "*CloseUI: *$ui"
+        done
+        echo "$papers" | while read -r n w h l b r t; do
+            printf '*ImageableArea %s: "%s %s %s %s"\n*PaperDimension %s: "%s %s"\n' \
+                "$n" "$l" "$b" "$r" "$t" "$n" "$w" "$h"
+        done
+        printf '*OpenUI *Resolution: PickOne\n*OrderDependency: 10 AnySetup *Resolution\n'
+        echo "*DefaultResolution: ${dpi}dpi"
+        for d in $dpis; do
+            echo "*Resolution ${d}dpi: \"<</HWResolution[$d $d]>>setpagedevice\""
+        done
+        echo "*CloseUI: *Resolution"
+    } > "$file"
+}
+ppd "$base/a4.ppd" A4 600 600 "A4 595 842 14.17 14.17 580.83 827.83"
+ppd "$base/letter.ppd" Letter 300 300 "Letter 612 792 18 20 576 767"
+ppd "$base/multi.ppd" Legal 360 "1200 600 360 180" "A4 595 842 10 10 585 832" \
+    "Letter 612 792 12 12 600 780" "Legal 612 1008 30 24 594 972" "A5 420 595 8 8 412 587"
 
-# Wait (bounded) until the scheduler answers on its socket.
-tries=0
-until CUPS_SERVER=$socket lpstat -r 2> /dev/null | grep -q "is running"; do
-    tries=$((tries + 1))
-    if [ $tries -gt 200 ] || ! kill -0 "$pid" 2> /dev/null; then
-        echo "start-cupsd: the scheduler did not come up" >&2
-        cat "$base/log/cupsd.out" "$base/log/error_log" >&2 2> /dev/null || true
-        kill "$pid" 2> /dev/null || true
-        exit 1
-    fi
-    sleep 0.05
+launch
+export CUPS_SERVER="$base/cups.sock" CUPS_SERVERROOT="$base/root" CUPS_STATEDIR="$base/state"
+for queue in dentiplot:a4 dentiplot-letter:letter dentiplot-multi:multi dentiplot-raw:; do
+    name=${queue%:*} description=${queue#*:}
+    lpadmin -p "$name" -E -v "capture:$base/jobs" ${description:+-P "$base/$description.ppd"} \
+        2>> "$base/log/lpadmin.out"
 done
-
-export CUPS_SERVER="$socket" CUPS_SERVERROOT="$base/root" CUPS_STATEDIR="$base/state"
-lpadmin -p dentiplot -E -v "capture:$base/jobs" -P "$here/dentiplot-test.ppd" 2>> "$base/log/lpadmin.out"
-lpadmin -p dentiplot-letter -E -v "capture:$base/jobs" -P "$here/letter-300.ppd" 2>> "$base/log/lpadmin.out"
-lpadmin -p dentiplot-multi -E -v "capture:$base/jobs" -P "$here/multi-paper.ppd" 2>> "$base/log/lpadmin.out"
-lpadmin -p dentiplot-raw -E -v "capture:$base/jobs" 2>> "$base/log/lpadmin.out"
 lpadmin -d dentiplot
 
 cat > "$state" <<STATE
 CUPS_BASE='$base'
-CUPS_SERVER='$socket'
+CUPS_SERVER='$base/cups.sock'
 CUPS_SERVERROOT='$base/root'
 CUPS_STATEDIR='$base/state'
 CUPSD_PID='$pid'
 CAPTURE_DIR='$base/jobs'
-PPD='$here/dentiplot-test.ppd'
+PPD='$base/a4.ppd'
+SCRIPTS='$here'
 STATE
-echo "start-cupsd: scheduler $pid on $socket"
+echo "start-cupsd: scheduler $pid on $base/cups.sock"

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Stops the private CUPS scheduler named in the state file and removes its
-# folder: stop-cupsd.sh <state file>
+# folder: stop-cupsd.sh <state file> [keep]
+# With "keep" the folder and the state stay, for start-cupsd.sh ... again.
 set -u
 state=$1
 [ -f "$state" ] || exit 0
@@ -14,6 +15,7 @@ if [ -n "${CUPSD_PID:-}" ]; then
     done
     kill -9 "$CUPSD_PID" 2> /dev/null
 fi
+[ "${2:-}" = keep ] && exit 0
 case "${CUPS_BASE:-}" in
     */dentiplot-cups.*) rm -rf "$CUPS_BASE" ;;
 esac
