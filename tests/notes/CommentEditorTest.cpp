@@ -3,7 +3,7 @@
 
 #include "notes/InputId.h"
 #include "notes/TRECode.h"
-#include "tests/notes/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QApplication>
 #include <QClipboard>

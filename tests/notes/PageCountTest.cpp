@@ -1,7 +1,7 @@
 #include "notes/PageCount.h"
 
 #include "notes/NotesStore.h"
-#include "tests/notes/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
