@@ -37,7 +37,7 @@ QStringList Numbered(const QString& stem, int first, int last) {
 
 // Object names other code, tests and users find the controls by, with their
 // sizes; the score column's width only, its height follows the window.
-TEST_F(WindowTest, ControlsAndFirstAppearance) {
+TEST_F(WindowTest, ControlsAndTheirSizes) {
     const struct {
         QStringList names;
         QSize size;
@@ -66,10 +66,6 @@ TEST_F(WindowTest, ControlsAndFirstAppearance) {
     EXPECT_EQ(Find<QFrame>(Form(), "Panel10")->toolTipDuration(), 25000);
 
     EXPECT_EQ(Form().windowTitle(), "Dentiplot - Evaluation of the Caries Risk");
-    const auto texts = Form().ScoreTexts();
-    EXPECT_EQ(QStringList(texts.begin(), texts.end()),
-              QStringList({" ", " ", " ", " ", " ", " ", " ", " ", " ", "1"}));
-    EXPECT_FALSE(ChartShown(Form()));
     EXPECT_EQ(Find<QComboBox>(Form(), "ComboBox2")->currentText(), "Standard set");
     EXPECT_EQ(Find<QComboBox>(Form(), "ComboBox1")->currentText(), "Standard set");
     EXPECT_EQ(Find<QLabel>(Form(), "Label34")->text(), "Ident.No.");
@@ -294,6 +290,10 @@ TEST_F(KeyboardTest, WholeAssessmentFromTheKeyboard) {
         printDialogs += qobject_cast<TPrintDlg*>(modal) != nullptr ? 1 : 0;
         QTest::keyClick(modal, Qt::Key_Escape);
     });
+    const auto fresh = Form().ScoreTexts();
+    EXPECT_EQ(QStringList(fresh.begin(), fresh.end()),
+              QStringList({" ", " ", " ", " ", " ", " ", " ", " ", " ", "1"}));
+    EXPECT_FALSE(ChartShown(Form()));
     Press(Qt::Key_P, Qt::ControlModifier); // no chart: "Print" is disabled
     EXPECT_EQ(closer.Count(), 0);
 
@@ -331,9 +331,7 @@ TEST_F(KeyboardTest, WholeAssessmentFromTheKeyboard) {
     Press(Qt::Key_N, Qt::ControlModifier);
     EXPECT_FALSE(ChartShown(Form()));
     EXPECT_TRUE(Pie(Form())->accessibleDescription().isEmpty());
-    const auto texts = Form().ScoreTexts();
-    EXPECT_EQ(QStringList(texts.begin(), texts.end()),
-              QStringList({" ", " ", " ", " ", " ", " ", " ", " ", " ", "1"}));
+    EXPECT_EQ(Form().ScoreTexts(), fresh);
     EXPECT_EQ(closer.Titles(), QStringList({"Help", "Print"})); // and no message
 
     int closed = 0;

@@ -32,6 +32,12 @@ const LayoutRow kLayouts[] = {
     {{1200, 598}, 800, true, 408, {224, -176, 952, 952}, {600, 245}},
 };
 
+// Names the row in test names: area, screen width, first layout.
+void PrintTo(const LayoutRow& row, std::ostream* os) {
+    *os << row.chartArea.width() << 'x' << row.chartArea.height() << '@' << row.screenWidth
+        << (row.firstTime ? "first" : "");
+}
+
 class ChartLayoutTest : public ::testing::TestWithParam<LayoutRow> {};
 
 TEST_P(ChartLayoutTest, PlacesPiePlaceholderAndLegend) {

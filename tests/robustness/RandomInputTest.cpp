@@ -125,10 +125,9 @@ protected:
         if (Pick(40) == 0) {
             QApplication::clipboard()->setText(Pick(2) == 0 ? "2" : "x7");
         }
-        const Keystroke stroke = Keystrokes()[Pick(Keystrokes().size())];
-        action_ = "type into row " + std::to_string(row + 1) + ": key " +
-                  std::to_string(stroke.key) + " modifiers " +
-                  std::to_string(stroke.modifiers.toInt()) + " text " + Escaped(stroke.text);
+        const int index = Pick(Keystrokes().size());
+        const Keystroke& stroke = Keystrokes()[index];
+        action_ = "keystroke " + std::to_string(index) + " into row " + std::to_string(row + 1);
         const QString before = edit->text();
         const int boxes = closer_->Texts().size();
         Type(edit, stroke.key, stroke.text, stroke.modifiers);
@@ -218,7 +217,8 @@ protected:
         for (int i = 0; i < kFactors; ++i) {
             const QString text = edits_[i]->text();
             ASSERT_TRUE(text == kBlank || (text.size() == 1 && text[0].isLetterOrNumber()))
-                << Where() << " row " << i + 1 << " holds " << Escaped(text);
+                << Where() << " row " << i + 1 << " holds " << text.size()
+                << " characters: " << text.toStdString();
             if (Refusal(text, kMaximum[i]).isEmpty()) {
                 accepted_[i] = text;
             }
@@ -273,14 +273,6 @@ protected:
 
     int Pick(std::size_t count) {
         return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random_);
-    }
-
-    static std::string Escaped(const QString& text) {
-        std::string escaped;
-        for (const QChar c : text) {
-            escaped += "\\u" + std::to_string(c.unicode());
-        }
-        return '"' + escaped + '"';
     }
 
     // Lets queued work run: the exit checks of the score edits are queued.

@@ -1,13 +1,18 @@
 #pragma once
 
 // Fails the running test when a modal window stays open unanswered, and
-// closes it, so that a fault that leaves a message box up is a quick red
-// instead of a stall until the test runner's timeout.
+// closes it and every further one the test opens, so that a fault that leaves
+// message boxes up is a quick red instead of a stall until the test runner's
+// timeout.
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+namespace testing {
+class TestInfo;
+}
 
 class Watchdog {
 public:
@@ -19,5 +24,6 @@ private:
     int seconds_;
     QPointer<QWidget> watched_;
     QElapsedTimer since_;
+    const testing::TestInfo* failedTest_ = nullptr;
     QTimer timer_;
 };
