@@ -69,6 +69,18 @@ TEST_F(WindowTest, ControlsAndTheirSizes) {
     EXPECT_EQ(Find<QComboBox>(Form(), "ComboBox2")->currentText(), "Standard set");
     EXPECT_EQ(Find<QComboBox>(Form(), "ComboBox1")->currentText(), "Standard set");
     EXPECT_EQ(Find<QLabel>(Form(), "Label34")->text(), "Ident.No.");
+    // What assistive technology reads for a score row, a toolbar command
+    // with its key, and a legend row.
+    const std::pair<const char*, QString> spoken[] = {
+        {"MaskEdit3", "Diet, contents"},
+        {"SpinButton10", "Clin. judgement up/down"},
+        {"SpeedButton5", "Preliminary interpretation and proposed measures"},
+        {"ComboBox2", "Country/Area"},
+        {"Panel11", "Circumstances"}};
+    for (const auto& [name, text] : spoken) {
+        EXPECT_EQ(Find<QWidget>(Form(), name)->accessibleName(), text) << name;
+    }
+    EXPECT_EQ(Find<QWidget>(Form(), "SpeedButton7")->accessibleDescription(), "Ctrl+P");
 }
 
 // Also run on a screen of device-pixel ratio 2: the layout keeps its logical
