@@ -133,6 +133,13 @@ TEST_F(HighDpiTest, ToolbarGlyphsAreDrawnAtDeviceResolution) {
         const QPoint corner = Find<QToolButton>(Form(), button.name)->pos() + QPoint(4, 4);
         EXPECT_LT(Stray(image, corner * 2, glyph, 4), 1.0) << button.name;
     }
+    // A button's caption names its command for tooltips and assistive
+    // technology only; the button shows the glyph alone.
+    auto* exitButton = Find<QToolButton>(Form(), "SpeedButton1");
+    ASSERT_EQ(exitButton->text(), "Exit");
+    const QImage shown = exitButton->grab().toImage();
+    exitButton->setText(QString());
+    EXPECT_EQ(exitButton->grab().toImage(), shown);
 }
 
 TEST(HighDpiPictureTest, SplashPictureIsSharp) {
