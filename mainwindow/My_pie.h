@@ -5,6 +5,8 @@
 // identification and the legend. Every accepted score or selector change is
 // entered into the risk model and followed by a chart refresh.
 
+#include "mainwindow/My_pieForm.h"
+#include "model/InmBearb.h"
 #include "model/RiskModel.h"
 #include "notes/NotesStore.h"
 
@@ -12,19 +14,11 @@
 #include <array>
 #include <cstdint>
 
-class QComboBox;
 class QDialog;
-class QFrame;
-class QLabel;
 class QLineEdit;
-class QToolButton;
 class TAdvice;
 class TPatientIdent;
-class TPieFlytt;
 class TPrintDlg;
-class TScoreEdit;
-class TShape;
-class TSpinButton;
 struct FragmentHolders;
 namespace Printing {
 class PrintService;
@@ -66,9 +60,10 @@ public:
     // The texts of the ten score edits in factor order, as they stand.
     std::array<QString, InmBearb::RiskModel::FactorCount> ScoreTexts() const;
 
-    // Brings the chart area in line with the risk model after an entry that
-    // left `missing` factors blank.
-    void PaintPie(std::uint8_t missing);
+    // Brings the chart area in line with the risk model after an entry:
+    // the chart, "Print" and the advice command show together, or the
+    // placeholder instead.
+    void PaintPie(const InmBearb::ScoreEntry& entry);
 
     // Validates the edit's text against the row's maximum and, when it is
     // accepted, enters it as factor `index` and refreshes the chart; a
@@ -80,7 +75,8 @@ public:
     // Lays out the chart area for its current size.
     void Panel4Resize();
 
-    // Toolbar commands: Exit, About, Help, New, advice, Print, Notes.
+    // Toolbar commands: Exit, About, Help, New, advice, Print, Notes. Each
+    // runs when its action is triggered, by its button or its shortcut.
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -101,38 +97,18 @@ protected:
 
 private:
     void FormCreate();
-    void CreateToolbar();
-    void CreateSelectors(QFrame* panel5);
-    void CreateScoreColumn();
-    void CreateChartArea();
-    void CreateLegend(QWidget* chartArea);
+    void ConnectCommands();
+    void ConnectSelectors();
     void ConnectRow(int row);
-    void OrderKeyboardFocus();
+    void EnableChartCommands(bool enabled);
     void AlignPanels();
-    void SetMinimumClientSize();
     void ApplyChartLayout(bool firstTime);
     void ColourLegend();
     void ShowIdentification();
     void ReportEntryError(QLineEdit* edit, const QString& message);
     bool ReportRejectedScore();
 
-    QWidget* client_ = nullptr;
-    QFrame* panel3_ = nullptr;
-    QFrame* panel2_ = nullptr;
-    QFrame* panel4_ = nullptr;
-    QFrame* panel5_ = nullptr;
-    QFrame* panel6_ = nullptr;
-    QFrame* panel7_ = nullptr;
-    TPieFlytt* pie_ = nullptr;
-    QToolButton* adviceButton_ = nullptr;
-    QToolButton* printButton_ = nullptr;
-    QComboBox* countryArea_ = nullptr; // ComboBox2
-    QComboBox* group_ = nullptr;       // ComboBox1
-    std::array<TScoreEdit*, InmBearb::RiskModel::FactorCount> edits_{};
-    std::array<TSpinButton*, InmBearb::RiskModel::FactorCount> spins_{};
-    std::array<TShape*, 5> shapes_{};
-    std::array<QLabel*, 4> identLabels_{};
-
+    TForm1Ui ui_;
     Windows windows_;
     NotesStore notes_;
     int screenWidth_ = 0;

@@ -23,8 +23,11 @@ void TSpeedButton::paintEvent(QPaintEvent* /*event*/) {
     QStyleOptionToolButton option;
     initStyleOption(&option);
     // The style draws the flat panel; the glyph follows at full resolution.
+    // The action's text names the command for tooltips and assistive
+    // technology only: without an icon the style would draw it instead.
     const QIcon glyph = option.icon;
     option.icon = QIcon();
+    option.text.clear();
     painter.drawComplexControl(QStyle::CC_ToolButton, option);
     if (glyph.isNull()) {
         return;

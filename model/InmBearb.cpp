@@ -14,8 +14,9 @@ RiskModel& Assessment() {
 
 } // namespace
 
-std::uint8_t EnterScore(std::uint8_t index, std::string_view text) {
-    return Assessment().EnterScore(index, text);
+ScoreEntry EnterScore(std::uint8_t index, std::string_view text) {
+    const std::uint8_t missing = Assessment().EnterScore(index, text);
+    return {missing, Assessment().Shares()};
 }
 
 void SetCountryArea(std::uint8_t code) {

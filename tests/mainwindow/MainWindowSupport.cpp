@@ -1,6 +1,5 @@
 #include "tests/mainwindow/MainWindowSupport.h"
 
-#include "mainwindow/SpinButton.h"
 #include "model/InmBearb.h"
 #include "model/RiskModel.h"
 #include "piechart/Pieflytt.h"
@@ -35,37 +34,53 @@ void ResetModel() {
     for (std::uint8_t factor = 1; factor <= InmBearb::RiskModel::FactorCount; ++factor) {
         InmBearb::EnterScore(factor, " ");
     }
-    InmBearb::SetCountryArea(1);
-    InmBearb::SetGroup(1);
-}
-
-void UseTestDisplay(TForm1& form) {
-    form.SetDisplayDepth(32);
-    form.SetScreenWidth(1024);
 }
 
 void WindowTest::SetUp() {
     ResetModel();
     form_ = std::make_unique<TForm1>();
-    UseTestDisplay(*form_);
+    form_->SetDisplayDepth(32);
+    form_->SetScreenWidth(1024);
+}
+
+void ProgramTest::Start(bool printerMissing, bool show) {
+    ResetModel();
+    program_ = std::make_unique<TDentiplotProgram>(
+        std::make_unique<FakePrintService>(&jobs, printerMissing));
+    Form().SetDisplayDepth(32);
+    Form().SetScreenWidth(1024);
+    if (!show) {
+        return;
+    }
+    program_->ShowMainWindow();
+    Reactivate();
+    ASSERT_EQ(QApplication::activeWindow(), &Form());
+}
+
+void ProgramTest::Reactivate() {
+    if (QApplication::activeWindow() != &Form()) {
+        Form().activateWindow();
+        QApplication::setActiveWindow(&Form());
+        QApplication::processEvents();
+    }
 }
 
 QLineEdit* Edit(QObject& root, int factor) {
     return Find<QLineEdit>(root, QStringLiteral("MaskEdit%1").arg(factor));
 }
 
-TSpinButton* Spin(QObject& root, int factor) {
-    return Find<TSpinButton>(root, QStringLiteral("SpinButton%1").arg(factor));
-}
-
 TPieFlytt* Pie(QObject& root) {
     return Find<TPieFlytt>(root, QStringLiteral("PieFlytt1"));
 }
 
-void Type(QWidget* widget, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void Click(QObject& root, const QString& button) {
+    Find<QToolButton>(root, button)->click();
+}
+
+void Type(QWidget* widget, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(widget, &release);
 }
 
@@ -75,10 +90,6 @@ void EnterScores(QObject& root, const QStringList& scores) {
             Edit(root, i + 1)->setText(scores[i]);
         }
     }
-}
-
-QStringList DefaultScores() {
-    return {"2", "1", "2", "2", "2", "2", "2", "1", "1", "1"};
 }
 
 bool ChartShown(TForm1& form) {

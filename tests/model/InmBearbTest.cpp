@@ -15,10 +15,11 @@ TEST(InmBearb, ProcessWideAssessment) {
 
     InmBearb::SetCountryArea(1);
     InmBearb::SetGroup(1);
-    EXPECT_EQ(InmBearb::EnterScore(10, "1"), 9);
+    EXPECT_EQ(InmBearb::EnterScore(10, "1").missing, 9);
     const char* const scores = "2012312211";
     for (std::uint8_t index = 1; index <= 9; ++index) {
-        EXPECT_EQ(InmBearb::EnterScore(index, std::string(1, scores[index - 1])), 9 - index);
+        EXPECT_EQ(InmBearb::EnterScore(index, std::string(1, scores[index - 1])).missing,
+                  9 - index);
     }
 
     // A selector change followed by a recheck of factor 1.
@@ -26,7 +27,7 @@ TEST(InmBearb, ProcessWideAssessment) {
     InmBearb::SetGroup(2);
     EXPECT_EQ(InmBearb::GetCountryArea(), 3);
     EXPECT_EQ(InmBearb::GetGroup(), 2);
-    EXPECT_EQ(InmBearb::EnterScore(1, "2"), 0);
+    EXPECT_EQ(InmBearb::EnterScore(1, "2").missing, 0);
     const InmBearb::SectorShares s =
         InmBearb::ComputeSectors({2, 0, 1, 2, 3, 1, 2, 2, 1, 1}, 13).Shares;
     EXPECT_EQ(InmBearb::ChancePercent(), s.Chance);

@@ -6,7 +6,7 @@
 #include "notes/NotesCommand.h"
 #include "notes/NotesStore.h"
 #include "notes/TRECode.h"
-#include "tests/notes/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/ModalCloser.h"
 
 #include <QApplication>

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 
 ModalCloser::ModalCloser() : ModalCloser(nullptr) {}
 
@@ -29,6 +28,7 @@ void ModalCloser::Poll() {
     titles_ << modal->windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         texts_ << box->text();
+        icons_ << box->icon();
     }
     if (action_) {
         action_(modal);

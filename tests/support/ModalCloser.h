@@ -3,6 +3,8 @@
 // Closes modal windows (message boxes, dialogs) from a short timer while a
 // test drives code that calls exec(), and records what they said.
 
+#include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -18,9 +20,10 @@ public:
     ModalCloser(const ModalCloser&) = delete;
     ModalCloser& operator=(const ModalCloser&) = delete;
 
-    // Texts of the message boxes closed so far (QMessageBox::text()), and the
-    // window titles of every modal widget closed.
+    // Texts and icons of the message boxes closed so far, and the window
+    // titles of every modal widget closed.
     QStringList Texts() const { return texts_; }
+    QList<QMessageBox::Icon> Icons() const { return icons_; }
     QStringList Titles() const { return titles_; }
     int Count() const { return titles_.size(); }
 
@@ -30,6 +33,7 @@ private:
     int waited_ = 0;
     std::function<void(QWidget*)> action_;
     QStringList texts_;
+    QList<QMessageBox::Icon> icons_;
     QStringList titles_;
     std::unique_ptr<QTimer> timer_;
 };
