@@ -22,7 +22,7 @@ constexpr int Dpi = 1200;
 
 class PaperTest : public ::testing::Test {
 protected:
-    PaperTest() : m_paper(2400, 2400, QImage::Format_RGB32) {
+    PaperTest() : m_paper(2400, 3400, QImage::Format_RGB32) {
         const int dotsPerMetre = Numeric::RoundToInt(Dpi / 0.0254);
         m_paper.setDotsPerMeterX(dotsPerMetre);
         m_paper.setDotsPerMeterY(dotsPerMetre);
@@ -36,95 +36,80 @@ protected:
         return m_paper;
     }
 
-    static bool Dark(const QImage& image, QPoint at) { return qGray(image.pixel(at)) < 128; }
-
-    // Lengths of the dark runs met walking from `from` in `count` steps of `step`.
-    static std::vector<int> DarkRuns(const QImage& image, QPoint from, QPoint step, int count) {
-        std::vector<int> runs;
-        bool inRun = false;
-        for (int i = 0; i < count; ++i) {
-            const bool dark = Dark(image, from + step * i);
-            if (dark && !inRun) {
-                runs.push_back(0);
-            }
-            if (dark) {
-                ++runs.back();
-            }
-            inRun = dark;
-        }
-        return runs;
-    }
+    bool Dark(QPoint at) const { return qGray(m_paper.pixel(at)) < 128; }
 
     QImage m_paper;
     QPainter m_painter;
     std::optional<Printing::PagePainter> m_page;
 };
 
-TEST_F(PaperTest, TextHangsFromItsTopLeftCornerAtPrinterPointSize) {
+// A capital H in each face, and four boxes of a standard hatch (a line every
+// 8 screen pixels: at 1200 dpi every 100 device pixels, each about 12 thick,
+// so the paper shows lines, not grey), walked along lines: the dark runs met,
+// where the first begins and how long they are.
+TEST_F(PaperTest, TextAndHatchesAtPrinterResolution) {
     m_page->SetFont("Times New Roman", 10, false);
     m_page->Text({300, 400}, "H");
     m_page->SetFont("Times New Roman", 10, true);
     m_page->Text({1300, 400}, "H");
-    QFont font(Printing::PrintFaceFor("Times New Roman"));
-    font.setPointSize(10);
-    const QFontMetrics metrics(font, &m_paper);
-    const QImage& paper = Paper();
-    QRect ink;
-    for (int y = 0; y < 1000; ++y) {
-        for (int x = 0; x < 1000; ++x) {
-            ink |= Dark(paper, {x, y}) ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    // The capital's top is one ascent less its cap height below the corner,
-    // its foot one ascent below; 10 points at 1200 dpi give a cap height of
-    // roughly 0.66 * 166 pixels.
-    EXPECT_NEAR(ink.top(), 400 + metrics.ascent() - metrics.capHeight(), 3);
-    EXPECT_NEAR(ink.bottom() + 1, 400 + metrics.ascent(), 3);
-    EXPECT_NEAR(ink.left(), 300, 12);
-    EXPECT_NEAR(ink.height(), 110, 12);
-    // The bold capital's stem is the thicker one.
-    const int middle = 400 + metrics.ascent() - metrics.capHeight() / 2;
-    EXPECT_GT(DarkRuns(paper, {1250, middle}, {1, 0}, 200).at(0),
-              DarkRuns(paper, {250, middle}, {1, 0}, 200).at(0) + 4);
-}
-
-// A standard hatch is a line every 8 screen pixels; at 1200 dpi a line every
-// 100 device pixels, each about 12 thick, so the paper shows lines, not grey.
-TEST_F(PaperTest, HatchesKeepScreenSpacingOnPaper) {
-    const std::array<std::pair<FillStyle, QPoint>, 4> boxes = {
-        {{FillStyle::Horizontal, {100, 100}},
-         {FillStyle::Cross, {1300, 100}},
-         {FillStyle::DiagonalCross, {100, 1300}},
-         {FillStyle::None, {1300, 1300}}}};
     m_page->SetPenWidth(2);
+    const std::pair<FillStyle, QPoint> boxes[] = {{FillStyle::Horizontal, {100, 1200}},
+                                                  {FillStyle::Cross, {1300, 1200}},
+                                                  {FillStyle::DiagonalCross, {100, 2400}},
+                                                  {FillStyle::None, {1300, 2400}}};
     for (const auto& [style, corner] : boxes) {
         m_page->SetFill(style, Qt::black);
         m_page->Rectangle(corner, corner + QPoint(1000, 1000));
     }
-    const QImage& paper = Paper();
+    Paper();
+    // The capital hangs from the corner: its top one ascent less its cap
+    // height below it, its foot one ascent below (10 points at 1200 dpi give
+    // a cap height of roughly 0.66 * 166 pixels).
+    QFont font(Printing::PrintFaceFor("Times New Roman"));
+    font.setPointSize(10);
+    const QFontMetrics metrics(font, &m_paper);
+    const int capTop = 400 + metrics.ascent() - metrics.capHeight();
+    const int quarter = capTop + metrics.capHeight() / 4;
     struct Walk {
         const char* what;
         QPoint from;
         QPoint step;
         std::size_t fewest;
         std::size_t most;
+        int firstAt; // from `from`, within 3 pixels; -1: anywhere
+        int shortest;
+        int longest;
     };
     const Walk walks[] = {
-        {"horizontal hatch, down", {600, 200}, {0, 1}, 6, 12},
-        {"horizontal hatch, across", {200, 150}, {1, 0}, 0, 1},
-        {"cross hatch, down", {1800, 200}, {0, 1}, 6, 12},
-        {"cross hatch, across", {1400, 600}, {1, 0}, 6, 12},
-        {"diagonal cross, across", {200, 1800}, {1, 0}, 6, 12},
-        {"outline only, across", {1400, 1800}, {1, 0}, 0, 0},
+        {"regular H, down its stem", {324, 300}, {0, 1}, 1, 1, capTop - 300, 107, 113},
+        {"regular H, across", {250, quarter}, {1, 0}, 2, 2, 68, 8, 20},
+        {"bold H, across", {1250, quarter}, {1, 0}, 2, 2, 68, 24, 40},
+        {"horizontal hatch, down", {600, 1300}, {0, 1}, 6, 12, -1, 6, 40},
+        {"horizontal hatch, across", {200, 1250}, {1, 0}, 0, 1, -1, 6, 40},
+        {"cross hatch, down", {1800, 1300}, {0, 1}, 6, 12, -1, 6, 40},
+        {"cross hatch, across", {1400, 1700}, {1, 0}, 6, 12, -1, 6, 40},
+        {"diagonal cross, across", {200, 2900}, {1, 0}, 6, 12, -1, 6, 40},
+        {"outline only, across", {1400, 2900}, {1, 0}, 0, 0, -1, 6, 40},
     };
     for (const Walk& walk : walks) {
         SCOPED_TRACE(walk.what);
-        const auto runs = DarkRuns(paper, walk.from, walk.step, 800);
+        std::vector<std::pair<int, int>> runs; // start, length
+        for (int i = 0; i < 800; ++i) {
+            if (Dark(walk.from + walk.step * i)) {
+                if (runs.empty() || runs.back().first + runs.back().second != i) {
+                    runs.emplace_back(i, 0);
+                }
+                ++runs.back().second;
+            }
+        }
         EXPECT_GE(runs.size(), walk.fewest);
         EXPECT_LE(runs.size(), walk.most);
-        for (const int run : runs) {
-            EXPECT_GE(run, 6);
-            EXPECT_LE(run, 40);
+        if (walk.firstAt >= 0 && !runs.empty()) {
+            EXPECT_NEAR(runs[0].first, walk.firstAt, 3);
+        }
+        for (const auto& [start, length] : runs) {
+            EXPECT_GE(length, walk.shortest) << start;
+            EXPECT_LE(length, walk.longest) << start;
         }
     }
 }
@@ -133,11 +118,11 @@ TEST_F(PaperTest, PieSliceSweepsCounterClockwiseFromStartToEnd) {
     m_page->SetFill(FillStyle::Solid, Qt::black);
     // Round (1200, 1200), from three o'clock to twelve o'clock.
     m_page->Pie({600, 600}, {1800, 1800}, {1800, 1200}, {1200, 600});
-    const QImage& paper = Paper();
-    EXPECT_TRUE(Dark(paper, {1500, 900}));
-    EXPECT_FALSE(Dark(paper, {900, 900}));
-    EXPECT_FALSE(Dark(paper, {900, 1500}));
-    EXPECT_FALSE(Dark(paper, {1500, 1500}));
+    Paper();
+    EXPECT_TRUE(Dark({1500, 900}));
+    EXPECT_FALSE(Dark({900, 900}));
+    EXPECT_FALSE(Dark({900, 1500}));
+    EXPECT_FALSE(Dark({1500, 1500}));
 }
 
 TEST(PdfCanvas, RefusesASecondDocumentAndDrawingOutsideOne) {

@@ -1,4 +1,4 @@
-// The print options dialog: its controls by name, caption and size, its
+// The print options dialog: its controls by name and caption, its
 // first choices, and Enter and Escape. That it keeps the choices from one
 // Print command to the next is the print command test's.
 
@@ -16,31 +16,23 @@
 
 namespace {
 
-TEST(PrintOptionsDialog, ControlsByNameCaptionAndSize) {
+TEST(PrintOptionsDialog, ControlsByNameAndCaption) {
     TPrintDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), "Print");
     EXPECT_EQ(dialog.size(), QSize(385, 218));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    const std::tuple<const char*, QString, QSize> controls[] = {
-        {"GroupBox1", "Printing Choice", {356, 140}},
-        {"CheckBox1", "Dentiplot and Comments", {183, 17}},
-        {"CheckBox2", "Preliminary interpretation and proposed measures", {325, 23}},
-        {"RadioButton1", "Black and White", {120, 17}},
-        {"RadioButton2", "Color", {53, 17}},
-        {"OKBtn", "OK", {95, 32}},
-        {"CancelBtn", "Cancel", {95, 32}},
-    };
-    for (const auto& [name, caption, size] : controls) {
-        SCOPED_TRACE(name);
+    QStringList captions;
+    for (const char* name : {"GroupBox1", "CheckBox1", "CheckBox2", "RadioButton1", "RadioButton2",
+                             "OKBtn", "CancelBtn"}) {
         auto* widget = dialog.findChild<QWidget*>(name);
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->size(), size);
         auto* box = qobject_cast<QGroupBox*>(widget);
         auto* button = qobject_cast<QAbstractButton*>(widget);
-        EXPECT_EQ(box ? box->title() : button->text(), caption);
+        captions << (box ? box->title() : button ? button->text() : "missing");
     }
-    EXPECT_TRUE(dialog.CheckBox1->isChecked());
-    EXPECT_TRUE(dialog.CheckBox2->isChecked());
+    EXPECT_EQ(captions.join('|'),
+              "Printing Choice|Dentiplot and Comments|Preliminary "
+              "interpretation and proposed measures|Black and White|Color|OK|Cancel");
+    EXPECT_TRUE(dialog.CheckBox1->isChecked() && dialog.CheckBox2->isChecked());
     EXPECT_TRUE(dialog.RadioButton1->isChecked());
     EXPECT_FALSE(dialog.ColourChosen());
 }

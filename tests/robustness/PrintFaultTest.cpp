@@ -6,21 +6,20 @@
 // fault is gone. A stopped queue is no failure: the print system keeps the
 // jobs and prints them when the queue starts again.
 
-#include "advice/Advicedl.h"
 #include "mainwindow/My_pie.h"
 #include "mainwindow/Program.h"
 #include "model/InmBearb.h"
-#include "piechart/Pieflytt.h"
 #include "printing/PrintService.h"
 #include "printing/Printval.h"
 #include "tests/printing/CupsHarness.h"
+#include "tests/support/ModalCloser.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -49,22 +48,10 @@ private:
     int m_jobs = 0;
 };
 
-bool SpoolImmutable(bool immutable) {
+// The immutable attribute keeps out the scheduler, which runs as root, too.
+bool SpoolImmutable(const QString& flag) {
     const QString spool = CupsHarness::Current().base + QStringLiteral("/spool");
-    // The immutable attribute stops the scheduler, which runs as root, too.
-    const QString flag = immutable ? QStringLiteral("+i") : QStringLiteral("-i");
     return Admin("chattr", {flag, spool + "/tmp"}) && Admin("chattr", {flag, spool});
-}
-
-bool RemoveDefaultQueue() {
-    return Admin("lpadmin", {"-x", DefaultQueue});
-}
-
-bool RestoreDefaultQueue() {
-    const CupsHarness::Scheduler& scheduler = CupsHarness::Current();
-    return Admin("lpadmin", {"-p", DefaultQueue, "-E", "-v", "capture:" + scheduler.captureDir,
-                             "-P", scheduler.ppd}) &&
-           Admin("lpadmin", {"-d", DefaultQueue});
 }
 
 struct Fault {
@@ -78,20 +65,36 @@ struct Fault {
 };
 
 const Fault Faults[] = {
-    {"NoDefaultPrinter", RemoveDefaultQueue, RestoreDefaultQueue, 0, false, 0,
-     "There is no default printer currently selected."},
+    {"NoDefaultPrinter",
+     [] {
+         return Admin("lpadmin", {"-x", DefaultQueue});
+     },
+     [] {
+         const CupsHarness::Scheduler& scheduler = CupsHarness::Current();
+         return Admin("lpadmin", {"-p", DefaultQueue, "-E", "-v", "capture:" + scheduler.captureDir,
+                                  "-P", scheduler.ppd}) &&
+                Admin("lpadmin", {"-d", DefaultQueue});
+     },
+     0, false, 0, "There is no default printer currently selected."},
     {"QueueRejectingJobs", [] { return Admin("cupsreject", {DefaultQueue}); },
      [] { return Admin("cupsaccept", {DefaultQueue}); }, 0, true, 0, "not accepting jobs"},
     // The scheduler answers with a bare "Request Entity Too Large", which
     // would tell the examiner that a one-page report was too large.
-    {"SpoolFolderUnwritable", [] { return SpoolImmutable(true); },
-     [] { return SpoolImmutable(false); }, 0, true, 0, "spool folder"},
+    {"SpoolFolderUnwritable", [] { return SpoolImmutable("+i"); },
+     [] { return SpoolImmutable("-i"); }, 0, true, 0, "spool folder"},
     {"SchedulerStoppedBetweenTheJobs", CupsHarness::StopScheduler, CupsHarness::RestartScheduler, 2,
      true, 1, ""},
 };
 
 void PrintTo(const Fault& fault, std::ostream* out) {
     *out << fault.name;
+}
+
+// Whether every one of `jobs` reached the printer.
+bool Stored(const std::vector<Job>& jobs) {
+    return std::all_of(jobs.begin(), jobs.end(), [](const Job& job) {
+        return !CupsHarness::WaitForDocument(job.id).isEmpty();
+    });
 }
 
 class PrintFaults : public ::testing::TestWithParam<Fault> {
@@ -106,17 +109,13 @@ protected:
         }
         m_program =
             std::make_unique<TDentiplotProgram>(std::make_unique<HookedPrinter>(m_beforeJob));
-        TForm1& form = m_program->Form1();
-        form.show();
-        const QString scores = "2123120111";
+        m_program->Form1().show();
         for (int i = 0; i < 10; ++i) {
-            form.findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(i + 1))
-                ->setText(scores.mid(i, 1));
+            m_program->Form1()
+                .findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(i + 1))
+                ->setText(QString("2123120111").mid(i, 1));
         }
-        // The advice window once, so that its text is on screen.
-        Click("SpeedButton5", [](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
-        m_before = Screen();
-        ASSERT_FALSE(m_program->Advice().Lines().isEmpty());
+        m_scores = m_program->Form1().ScoreTexts();
     }
 
     void TearDown() override {
@@ -127,57 +126,29 @@ protected:
         }
     }
 
-    // Clicks a toolbar button of the main window. Message boxes that open
-    // meanwhile are recorded and closed; any other modal goes to `answer`.
-    void Click(const char* button, const std::function<void(QWidget*)>& answer) {
-        m_boxes.clear();
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
+    // Prints report and advice, answering the options dialog with OK; true
+    // when it showed. The error boxes' texts go to m_boxes.
+    bool Print() {
+        bool shown = false;
+        const ModalCloser closer([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                m_boxes << box->text();
                 EXPECT_EQ(box->windowTitle(), "Dentiplot");
                 EXPECT_EQ(box->icon(), QMessageBox::Critical);
                 box->done(QMessageBox::Ok);
-            } else if (modal != nullptr && modal->isVisible()) {
-                answer(modal);
+            } else {
+                shown = true;
+                static_cast<TPrintDlg&>(*modal).OKBtn->click();
             }
         });
-        poll.start(0);
-        auto* toolButton = m_program->Form1().findChild<QToolButton*>(button);
-        ASSERT_TRUE(toolButton != nullptr && toolButton->isEnabled()) << button;
-        toolButton->click();
-        QApplication::processEvents();
-    }
-
-    // Prints report and advice; true when the options dialog showed.
-    bool Print() {
-        bool shown = false;
-        Click("SpeedButton7", [&](QWidget* modal) {
-            shown = true;
-            static_cast<TPrintDlg&>(*modal).OKBtn->click();
-        });
+        m_program->Form1().findChild<QToolButton*>("SpeedButton7")->click();
+        m_boxes = closer.Texts();
         return shown;
-    }
-
-    // What the user sees of the assessment: scores, chart and advice.
-    QStringList Screen() {
-        TForm1& form = m_program->Form1();
-        QStringList screen;
-        for (const QString& score : form.ScoreTexts()) {
-            screen << score;
-        }
-        const auto& pie = form.findChild<TPieFlytt*>(QStringLiteral("PieFlytt1"))->PieData();
-        for (int i = 0; i < pie.Count(); ++i) {
-            screen << pie.Text(i);
-        }
-        return screen << m_program->Advice().Lines();
     }
 
     QStringList m_boxes;
     std::function<void(int)> m_beforeJob;
     std::unique_ptr<TDentiplotProgram> m_program;
-    QStringList m_before;
+    std::array<QString, InmBearb::RiskModel::FactorCount> m_scores;
 };
 
 TEST_P(PrintFaults, ReportedOnceAndMendedPrintingWorksAgain) {
@@ -206,26 +177,19 @@ TEST_P(PrintFaults, ReportedOnceAndMendedPrintingWorksAgain) {
     EXPECT_TRUE(m_boxes[0].endsWith('.')) << m_boxes[0].toStdString();
     EXPECT_EQ(dialogShown, fault.dialogShown);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(Screen(), m_before);
+    EXPECT_EQ(m_program->Form1().ScoreTexts(), m_scores);
     // The jobs before the failure printed; nothing of the failed command is
     // left waiting to print.
     const std::vector<Job> jobs = CupsHarness::Jobs(mark);
     ASSERT_GE(jobs.size(), static_cast<std::size_t>(fault.printed));
-    for (int i = 0; i < fault.printed; ++i) {
-        EXPECT_FALSE(CupsHarness::WaitForDocument(jobs[i].id).isEmpty());
-    }
-    for (const Job& job : jobs) {
-        EXPECT_FALSE(job.pending) << job.id;
-    }
+    EXPECT_TRUE(Stored({jobs.begin(), jobs.begin() + fault.printed}));
+    EXPECT_TRUE(std::none_of(jobs.begin(), jobs.end(), [](const Job& job) { return job.pending; }));
 
     const int again = CupsHarness::LastJobId();
     EXPECT_TRUE(Print());
     EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join("; ").toStdString();
-    const std::vector<Job> printed = CupsHarness::Jobs(again);
-    ASSERT_EQ(printed.size(), 2u);
-    for (const Job& job : printed) {
-        EXPECT_FALSE(CupsHarness::WaitForDocument(job.id).isEmpty()) << job.id;
-    }
+    EXPECT_EQ(CupsHarness::Jobs(again).size(), 2u);
+    EXPECT_TRUE(Stored(CupsHarness::Jobs(again)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, PrintFaults, ::testing::ValuesIn(Faults),
@@ -243,9 +207,7 @@ TEST_F(PrintFaults, StoppedQueueKeepsTheJobsWithoutReportingAFailure) {
     ASSERT_EQ(jobs.size(), 2u);
     EXPECT_TRUE(jobs[0].pending && jobs[1].pending);
     ASSERT_TRUE(Admin("cupsenable", {DefaultQueue}));
-    for (const Job& job : jobs) {
-        EXPECT_FALSE(CupsHarness::WaitForDocument(job.id).isEmpty()) << job.id;
-    }
+    EXPECT_TRUE(Stored(jobs));
 }
 
 } // namespace

@@ -56,23 +56,16 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 base=$(mktemp -d "${TMPDIR:-/tmp}/dentiplot-cups.XXXXXX")
+# The scheduler makes its spool, cache and state folders and sets their
+# owners; the jobs folder is written by the backend, which runs as lp.
 chmod 0755 "$base"
-mkdir -p "$base/root/ppd" "$base/bin/backend" "$base/spool/tmp" "$base/cache" \
-         "$base/state/certs" "$base/log" "$base/jobs"
+mkdir -p "$base/root/ppd" "$base/bin/backend" "$base/spool/tmp" "$base/cache" "$base/state" \
+    "$base/log" "$base/jobs"
 chmod 0777 "$base/jobs"
-chown root:lp "$base/spool" "$base/spool/tmp" "$base/cache" "$base/state"
-chmod 0710 "$base/spool"
-chmod 1770 "$base/spool/tmp"
-chmod 0770 "$base/cache"
-chmod 0755 "$base/state"
 
-# The scheduler's program folder: the system's programs, plus our backend.
+# The scheduler's program folder: the system's programs, our backend the only one.
 for entry in /usr/lib/cups/*; do
-    name=$(basename "$entry")
-    [ "$name" = backend ] || ln -s "$entry" "$base/bin/$name"
-done
-for entry in /usr/lib/cups/backend/*; do
-    ln -s "$entry" "$base/bin/backend/$(basename "$entry")"
+    [ "${entry##*/}" = backend ] || ln -s "$entry" "$base/bin/"
 done
 install -m 0755 "$here/capture" "$base/bin/backend/capture"
 
@@ -80,14 +73,10 @@ cat > "$base/root/cupsd.conf" <<CONF
 LogLevel warn
 Listen $base/cups.sock
 Browsing No
-BrowseLocalProtocols none
-DefaultShared No
-WebInterface No
 DefaultAuthType None
 JobRetryLimit 0
 PreserveJobHistory Yes
 PreserveJobFiles No
-MaxJobs 0
 <Location />
   Order allow,deny
   Allow all
@@ -120,38 +109,21 @@ CONF
 ppd() {
     file=$1 paper=$2 dpi=$3 dpis=$4
     shift 4
-    papers=$(printf '%s\n' "$@")
     {
-        for line in 'PPD-Adobe: "4.3"' 'FormatVersion: "4.3"' 'FileVersion: "1.0"' \
-            'LanguageVersion: English' 'LanguageEncoding: ISOLatin1' 'PCFileName: "DPTEST.PPD"' \
-            'Manufacturer: "Dentiplot"' 'Product: "(Dentiplot test printer)"' \
-            'ModelName: "Dentiplot test printer"' 'ShortNickName: "Dentiplot test printer"' \
-            'NickName: "Dentiplot test printer"' 'PSVersion: "(3010.000) 0"' 'LanguageLevel: "3"' \
-            'ColorDevice: True' 'DefaultColorSpace: RGB' 'FileSystem: False' 'Throughput: "1"' \
-            'LandscapeOrientation: Plus90' 'TTRasterizer: Type42' 'cupsVersion: 2.4' \
-            'cupsFilter2: "application/pdf application/pdf 0 -"' 'DefaultFont: Courier' \
-            'Font Courier: Standard "(002.004S)" Standard ROM' \
-            "DefaultImageableArea: $paper" "DefaultPaperDimension: $paper"; do
-            echo "*$line"
+        printf '*PPD-Adobe: "4.3"\n*ColorDevice: True\n*NickName: "Dentiplot test printer"\n'
+        printf '*cupsFilter2: "application/pdf application/pdf 0 -"\n*OpenUI *PageSize: PickOne\n'
+        printf '*Default%s: %s\n' PageSize "$paper" ImageableArea "$paper" PaperDimension "$paper"
+        for size in "$@"; do
+            set -- $size
+            printf '*PageSize %s: "<</PageSize[%s %s]>>setpagedevice"\n' "$1" "$2" "$3"
+            printf '*ImageableArea %s: "%s %s %s %s"\n' "$1" "$4" "$5" "$6" "$7"
+            printf '*PaperDimension %s: "%s %s"\n' "$1" "$2" "$3"
         done
-        for ui in PageSize PageRegion; do
-            printf '*OpenUI *%s: PickOne\n*OrderDependency: 10 AnySetup *%s\n*Default%s: %s\n' \
-                "$ui" "$ui" "$ui" "$paper"
-            echo "$papers" | while read -r n w h l b r t; do
-                echo "*$ui $n: \"<</PageSize[$w $h]>>setpagedevice\""
-            done
-            echo "*CloseUI: *$ui"
-        done
-        echo "$papers" | while read -r n w h l b r t; do
-            printf '*ImageableArea %s: "%s %s %s %s"\n*PaperDimension %s: "%s %s"\n' \
-                "$n" "$l" "$b" "$r" "$t" "$n" "$w" "$h"
-        done
-        printf '*OpenUI *Resolution: PickOne\n*OrderDependency: 10 AnySetup *Resolution\n'
-        echo "*DefaultResolution: ${dpi}dpi"
+        printf '*CloseUI: *PageSize\n*OpenUI *Resolution: PickOne\n*DefaultResolution: %sdpi\n' "$dpi"
         for d in $dpis; do
-            echo "*Resolution ${d}dpi: \"<</HWResolution[$d $d]>>setpagedevice\""
+            printf '*Resolution %sdpi: "<</HWResolution[%s %s]>>setpagedevice"\n' "$d" "$d" "$d"
         done
-        echo "*CloseUI: *Resolution"
+        printf '*CloseUI: *Resolution\n'
     } > "$file"
 }
 ppd "$base/a4.ppd" A4 600 600 "A4 595 842 14.17 14.17 580.83 827.83"
