@@ -36,27 +36,30 @@ void CsvWriter::Raw(std::string_view bytes) {
 void CsvWriter::Cell(std::string_view text) {
     // At most a delimiter, two quotes and every character doubled.
     char* out = Reserve(2 * text.size() + 3);
-    char* const start = out;
     if (m_recordStarted) {
         *out++ = m_delimiter;
     }
     m_recordStarted = true;
-    const bool quoted = std::ranges::any_of(
-        text, [this](char c) { return m_special[static_cast<unsigned char>(c)]; });
-    if (!quoted) {
-        std::copy(text.begin(), text.end(), out);
-        m_used += static_cast<std::size_t>(out - start) + text.size();
-        return;
-    }
-    *out++ = '"';
+    // Cells are short and seldom need quotes: copied while looked at, and
+    // written again quoted when they do.
+    char* const cellStart = out;
+    bool special = false;
     for (const char c : text) {
-        if (c == '"') {
-            *out++ = '"';
-        }
+        special |= m_special[static_cast<unsigned char>(c)];
         *out++ = c;
     }
-    *out++ = '"';
-    m_used += static_cast<std::size_t>(out - start);
+    if (special) {
+        out = cellStart;
+        *out++ = '"';
+        for (const char c : text) {
+            if (c == '"') {
+                *out++ = '"';
+            }
+            *out++ = c;
+        }
+        *out++ = '"';
+    }
+    m_used = static_cast<std::size_t>(out - m_buffer.get());
 }
 
 void CsvWriter::EndRecord() {
