@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -277,8 +278,10 @@ void Run::AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter:
     // Rows are judged and their results formatted in batches on every core,
     // while this thread reads the next rows and writes the results of the
     // finished batches in their order.
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    OrderedWork<AssessedRows> work(cores, 4 * static_cast<std::size_t>(cores));
+    // Beyond a few cores the reading thread is the bottleneck; the cap keeps
+    // the batches held at once, and so the memory, small on any machine.
+    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    OrderedWork<AssessedRows> work(workers, 2 * static_cast<std::size_t>(workers) + 2);
     long long rowsRead = 0;
     long long rowsDone = 0;
     const auto takeOldest = [&] {
