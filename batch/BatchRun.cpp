@@ -177,13 +177,14 @@ private:
         m_progress.Clear();
         std::fprintf(stderr, "dentiplot-batch: %s\n", qPrintable(text));
     }
-    // A batch of rows judged, with everything the results and reports need.
+    // An assessed row kept for its report.
     struct AssessedRow {
         RowOutcome outcome;
         CsvRecord record;
         QStringList advice;
         long long row = 0;
     };
+    // A batch of rows judged, with everything the results and reports need.
     struct AssessedRows {
         long long rows = 0;
         std::string results; // the rows' records of the results file
@@ -277,9 +278,9 @@ void Run::AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter:
     const RowJudge judge(columns);
     // Rows are judged and their results formatted in batches on every core,
     // while this thread reads the next rows and writes the results of the
-    // finished batches in their order.
-    // Beyond a few cores the reading thread is the bottleneck; the cap keeps
-    // the batches held at once, and so the memory, small on any machine.
+    // finished batches in their order. Beyond a few cores the reading thread
+    // is the bottleneck; the cap keeps the batches held at once, and so the
+    // memory, small on any machine.
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     OrderedWork<AssessedRows> work(workers, 2 * static_cast<std::size_t>(workers) + 2);
     long long rowsRead = 0;
@@ -300,8 +301,7 @@ void Run::AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter:
         // The header is the spreadsheet's row 1.
         const long long firstRow = rowsRead - static_cast<long long>(batch.size()) + 2;
         work.Give([this, &judge, &columns, batch = std::move(batch), firstRow]() mutable {
-            AssessedRows done = AssessBatch(judge, columns, std::move(batch), firstRow);
-            return done;
+            return AssessBatch(judge, columns, std::move(batch), firstRow);
         });
     };
     std::vector<CsvRecord> batch;

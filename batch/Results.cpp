@@ -87,13 +87,14 @@ void WriteResultCells(CsvWriter& writer, const RowOutcome& outcome, const Column
         BandText(ChanceBand::Band4060).toStdString(), BandText(ChanceBand::Band6080).toStdString(),
         BandText(ChanceBand::Band80100).toStdString()};
     writer.Cell(bands[static_cast<int>(outcome.band)]);
-    std::array<char, 4 * AdviceKeyList::Capacity> keys{};
+    // The keys joined by blanks; a key is three characters ("4.1").
+    std::array<char, 8 * AdviceKeyList::Capacity> keys{};
     std::size_t used = 0;
     for (const std::string_view key : outcome.adviceKeys) {
-        if (used > 0) {
+        if (used > 0 && used < keys.size()) {
             keys[used++] = ' ';
         }
-        used += key.copy(keys.data() + used, std::min(key.size(), keys.size() - used));
+        used += key.copy(keys.data() + used, keys.size() - used);
     }
     writer.Cell({keys.data(), used});
     if (advice != nullptr) {
