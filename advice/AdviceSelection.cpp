@@ -12,7 +12,6 @@ namespace {
 
 // A blank score edit holds the model's blank cell and reaches the advice as 9.
 constexpr int kBlank = 9;
-const QString kBlankEdit = QString(QLatin1Char(InmBearb::RiskModel::Blank));
 
 // One-blank line that follows every fragment but the closing one.
 const QString kSeparator = QStringLiteral(" ");
@@ -46,39 +45,39 @@ bool IsHigh(int value) {
 // it appends nothing. Conditions are tried top to bottom, the first that
 // holds decides; a value outside the factor's range may match none.
 
-QString VerdictKey(int saliva, int fluoride) {
+std::string_view VerdictKey(int saliva, int fluoride) {
     if (saliva == 3 && fluoride == 3) {
-        return QStringLiteral("1.1");
+        return "1.1";
     }
     if (saliva == 3 && IsOneOf(fluoride, {0, 1, 2, kBlank})) {
-        return QStringLiteral("1.2");
+        return "1.2";
     }
     if (fluoride == 3 && IsOneOf(saliva, {0, 1, 2, kBlank})) {
-        return QStringLiteral("1.3");
+        return "1.3";
     }
-    return QStringLiteral("1.4");
+    return "1.4";
 }
 
-QString DietKey(int contents, int frequency) {
+std::string_view DietKey(int contents, int frequency) {
     if (IsLow(contents) && IsLow(frequency)) {
         return {};
     }
     if (IsHigh(contents) && IsHigh(frequency)) {
-        return QStringLiteral("3.1");
+        return "3.1";
     }
     if (IsHigh(contents) && IsLow(frequency)) {
-        return QStringLiteral("3.2");
+        return "3.2";
     }
     if (IsHigh(frequency) && IsLow(contents)) {
-        return QStringLiteral("3.3");
+        return "3.3";
     }
     if (contents == kBlank || frequency == kBlank) {
-        return QStringLiteral("3.4");
+        return "3.4";
     }
     return {};
 }
 
-QString BacteriaKey(int plaque, int mutans, const BandRules& rules) {
+std::string_view BacteriaKey(int plaque, int mutans, const BandRules& rules) {
     if (IsLow(plaque) && IsLow(mutans)) {
         return {};
     }
@@ -86,98 +85,98 @@ QString BacteriaKey(int plaque, int mutans, const BandRules& rules) {
         return {};
     }
     if (IsHigh(plaque) && IsHigh(mutans)) {
-        return QStringLiteral("4.1");
+        return "4.1";
     }
     if (IsHigh(plaque) && IsLow(mutans)) {
-        return QStringLiteral("4.2");
+        return "4.2";
     }
     if (IsHigh(mutans) && IsLow(plaque)) {
-        return QStringLiteral("4.3");
+        return "4.3";
     }
     if (plaque == kBlank || mutans == kBlank) {
-        return QStringLiteral("4.4");
+        return "4.4";
     }
     return {};
 }
 
-QString FluorideKey(int fluoride, const BandRules& rules) {
+std::string_view FluorideKey(int fluoride, const BandRules& rules) {
     if (rules.favourable) {
         if (fluoride == 3) {
-            return QStringLiteral("5.1");
+            return "5.1";
         }
         if (fluoride == kBlank) {
-            return QStringLiteral("5.2");
+            return "5.2";
         }
         return {};
     }
     switch (fluoride) {
     case 3:
-        return QStringLiteral("5.1");
+        return "5.1";
     case 2:
-        return QStringLiteral("5.2");
+        return "5.2";
     case 1:
-        return QStringLiteral("5.3");
+        return "5.3";
     case 0:
-        return QStringLiteral("5.4");
+        return "5.4";
     case kBlank:
-        return QStringLiteral("5.5");
+        return "5.5";
     default:
         return {};
     }
 }
 
-QString SalivaKey(int saliva, const BandRules& rules) {
+std::string_view SalivaKey(int saliva, const BandRules& rules) {
     if (IsHigh(saliva)) {
-        return QStringLiteral("6.1");
+        return "6.1";
     }
     if (saliva == 1) {
-        return QStringLiteral("6.2");
+        return "6.2";
     }
     if (saliva == kBlank && !rules.favourable) {
-        return QStringLiteral("6.3");
+        return "6.3";
     }
     return {};
 }
 
-QString BufferKey(int buffer, const BandRules& rules) {
+std::string_view BufferKey(int buffer, const BandRules& rules) {
     if (IsOneOf(buffer, {1, 2})) {
-        return QStringLiteral("7.1");
+        return "7.1";
     }
     if (buffer == kBlank && rules.asksForBuffer) {
-        return QStringLiteral("7.2");
+        return "7.2";
     }
     return {};
 }
 
-QString JudgementKey(int judgement) {
+std::string_view JudgementKey(int judgement) {
     if (judgement == 2) {
-        return QStringLiteral("8.1");
+        return "8.1";
     }
     if (judgement == 3) {
-        return QStringLiteral("8.2");
+        return "8.2";
     }
     return {};
 }
 
 // The keys of the fragments the advice of a band is made of, block 1 to 9 in
 // order; a block that appends nothing has no key here.
-QStringList BandKeys(const AdviceScores& scores, const BandRules& rules) {
+AdviceKeyList BandKeys(const AdviceScores& scores, const BandRules& rules) {
     using namespace AdviceFactor;
-    const QString blocks[] = {
+    const std::string_view blocks[] = {
         VerdictKey(scores[SalivaSecretion], scores[FluorideProgram]),
-        QStringLiteral("2.1"),
+        "2.1",
         DietKey(scores[DietContents], scores[DietFrequency]),
         BacteriaKey(scores[PlaqueAmount], scores[MutansStreptococci], rules),
         FluorideKey(scores[FluorideProgram], rules),
         SalivaKey(scores[SalivaSecretion], rules),
         BufferKey(scores[BufferCapacity], rules),
         JudgementKey(scores[ClinicalJudgement]),
-        QStringLiteral("9.1"),
+        "9.1",
     };
-    QStringList keys;
-    for (const QString& key : blocks) {
-        if (!key.isEmpty()) {
-            keys << key;
+    AdviceKeyList keys;
+    for (const std::string_view key : blocks) {
+        if (!key.empty()) {
+            keys.Append(key);
         }
     }
     return keys;
@@ -185,9 +184,10 @@ QStringList BandKeys(const AdviceScores& scores, const BandRules& rules) {
 
 void AppendAdvice(const AdviceScores& scores, const BandRules& rules, const TFragmentHolder& holder,
                   QStringList& target) {
-    const QStringList keys = BandKeys(scores, rules);
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        target << holder.Fragment(keys[i]);
+    const AdviceKeyList keys = BandKeys(scores, rules);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        target << holder.Fragment(
+            QLatin1String(keys[i].data(), static_cast<qsizetype>(keys[i].size())));
         // The closing remarks end the advice, so no separator follows them.
         if (i + 1 < keys.size()) {
             target << kSeparator;
@@ -248,13 +248,25 @@ void Advice80100(const AdviceScores& scores, const TDlg80100& holder, QStringLis
     AppendAdvice(scores, kFavourableRules, holder, target);
 }
 
+std::optional<int> ReadAdviceScore(std::string_view editText) {
+    if (editText.size() == 1) {
+        // Nearly every edit holds one character: a digit or the blank.
+        const char c = editText.front();
+        if (c == InmBearb::RiskModel::Blank) {
+            return kBlank;
+        }
+        if (c >= '0' && c <= '9') {
+            return c - '0';
+        }
+    }
+    return Numeric::ParseInteger(editText);
+}
+
 AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts) {
     AdviceScores scores{};
     for (std::size_t factor = 0; factor < editTexts.size(); ++factor) {
         const QString& text = editTexts[factor];
-        if (text == kBlankEdit) {
-            scores[factor] = kBlank;
-        } else if (const std::optional<int> score = Numeric::ParseInteger(text.toStdString())) {
+        if (const std::optional<int> score = ReadAdviceScore(text.toStdString())) {
             scores[factor] = *score;
         } else {
             throw std::runtime_error(
@@ -264,7 +276,20 @@ AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts) {
     return scores;
 }
 
-QStringList AdviceKeys(const AdviceScores& scores, double chancePercent) {
+AdviceScores ReadAdviceScores(const std::array<char, InmBearb::RiskModel::FactorCount>& cells) {
+    AdviceScores scores{};
+    for (std::size_t factor = 0; factor < cells.size(); ++factor) {
+        if (const std::optional<int> score = ReadAdviceScore({&cells[factor], 1})) {
+            scores[factor] = *score;
+        } else {
+            throw std::runtime_error("'" + std::string(1, cells[factor]) +
+                                     "' is not a valid integer value");
+        }
+    }
+    return scores;
+}
+
+AdviceKeyList AdviceKeys(const AdviceScores& scores, double chancePercent) {
     return BandKeys(scores, RulesOf(ChooseBand(chancePercent)));
 }
 

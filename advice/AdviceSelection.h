@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string_view>
 
 class TAdvice;
 
@@ -66,15 +68,39 @@ struct FragmentHolders {
     const TDlg80100& dlg80100;
 };
 
-// Converts the texts of the ten score edits, in factor order. A single blank
-// (an empty score) becomes 9. Every text must be a decimal integer: an
-// optional sign and ASCII digits, nothing else. Throws std::runtime_error
-// "'<text>' is not a valid integer value" for the first text that is not.
+// The advice score of one score edit's text (UTF-8): a single blank (an empty
+// score) is 9, a decimal integer (an optional sign and ASCII digits, nothing
+// else) is itself; anything else gives nothing.
+std::optional<int> ReadAdviceScore(std::string_view editText);
+
+// Converts the texts of the ten score edits, in factor order, by
+// ReadAdviceScore. Throws std::runtime_error "'<text>' is not a valid integer
+// value" for the first text that is not a score.
 AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts);
+// The same for edits of one character each, as the risk model's cells hold
+// them, without making a text of each.
+AdviceScores ReadAdviceScores(const std::array<char, InmBearb::RiskModel::FactorCount>& cells);
+
+// Keys of advice fragments ("1.4", "2.1", ... "9.1") in the order
+// AssembleAdvice joins them; at most one per advice block.
+class AdviceKeyList {
+public:
+    static constexpr std::size_t Capacity = 9;
+
+    void Append(std::string_view key) { m_keys[m_size++] = key; }
+    std::size_t size() const { return m_size; }
+    std::string_view operator[](std::size_t i) const { return m_keys[i]; }
+    const std::string_view* begin() const { return m_keys.data(); }
+    const std::string_view* end() const { return m_keys.data() + m_size; }
+
+private:
+    std::array<std::string_view, Capacity> m_keys{};
+    std::size_t m_size = 0;
+};
 
 // The keys of the fragments the advice for the scores and the chance is made
-// of ("1.4", "2.1", ... "9.1"), in the order AssembleAdvice joins them.
-QStringList AdviceKeys(const AdviceScores& scores, double chancePercent);
+// of, in the order AssembleAdvice joins them.
+AdviceKeyList AdviceKeys(const AdviceScores& scores, double chancePercent);
 
 // The complete advice for the scores and the chance.
 QStringList AssembleAdvice(const AdviceScores& scores, double chancePercent,

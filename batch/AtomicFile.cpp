@@ -20,6 +20,9 @@ namespace {
 // owned strings, claimed and released without locks so that the handler may
 // read it at any moment.
 constexpr int kSlots = 256;
+
+// Bytes written between two requests to start writing them to the disk.
+constexpr off_t kWriteBehind = 8 * 1024 * 1024;
 std::array<std::atomic<char*>, kSlots> g_temporaries{};
 
 int Claim(const std::string& path) {
@@ -108,6 +111,7 @@ void AtomicFile::Discard() {
 }
 
 void AtomicFile::Write(std::string_view data) {
+    const off_t start = m_written;
     while (!data.empty()) {
         const ssize_t written = write(m_fd, data.data(), data.size());
         if (written < 0) {
@@ -117,6 +121,13 @@ void AtomicFile::Write(std::string_view data) {
             throw Failure("cannot write", m_path);
         }
         data.remove_prefix(static_cast<std::size_t>(written));
+        m_written += written;
+    }
+    // A large file is handed to the disk as it grows, so that the sync before
+    // the rename has little left to wait for.
+    if (m_written / kWriteBehind != start / kWriteBehind) {
+        const off_t from = (start / kWriteBehind) * kWriteBehind;
+        sync_file_range(m_fd, from, m_written - from, SYNC_FILE_RANGE_WRITE);
     }
 }
 

@@ -39,6 +39,7 @@ private:
     std::string m_temporary;
     int m_fd = -1;
     int m_slot = -1;
+    long long m_written = 0;
 };
 
 // Removes the temporary files of unfinished AtomicFiles when the program is

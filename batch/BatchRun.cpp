@@ -5,6 +5,7 @@
 #include "batch/Columns.h"
 #include "batch/CsvReader.h"
 #include "batch/CsvWriter.h"
+#include "batch/OrderedWork.h"
 #include "batch/Progress.h"
 #include "batch/Reports.h"
 #include "batch/Results.h"
@@ -13,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -175,7 +177,30 @@ private:
         m_progress.Clear();
         std::fprintf(stderr, "dentiplot-batch: %s\n", qPrintable(text));
     }
-    void AssessRows(CsvReader& reader, CsvWriter& writer, const Columns& columns);
+    // An assessed row kept for its report.
+    struct AssessedRow {
+        RowOutcome outcome;
+        CsvRecord record;
+        QStringList advice;
+        long long row = 0;
+    };
+    // A batch of rows judged, with everything the results and reports need.
+    struct AssessedRows {
+        long long rows = 0;
+        std::string results; // the rows' records of the results file
+        std::vector<std::pair<long long, QStringList>> errors; // by line
+        long long notAssessed = 0;
+        std::vector<AssessedRow> assessed; // only when reports are written
+    };
+    static constexpr std::size_t kBatchRows = 512;
+
+    // Judges `records`, the first of them spreadsheet row `firstRow`; safe
+    // to run on any thread.
+    AssessedRows AssessBatch(const RowJudge& judge, const Columns& columns,
+                             std::vector<CsvRecord> records, long long firstRow) const;
+    // Reports, counts and writes a judged batch, in the order of the rows.
+    void Collect(AssessedRows done, const Columns& columns, const CsvWriter::Sink& sink);
+    void AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter::Sink& sink);
     bool WriteReports();
 
     Options m_options;
@@ -183,22 +208,27 @@ private:
     QString m_inputName;
     long long m_inputSize = 0;
     long long m_rowsNotAssessed = 0;
+    char m_delimiter = ',';
+    std::string m_lineEnd;
     std::vector<ReportJob> m_jobs;
 };
 
-void Run::AssessRows(CsvReader& reader, CsvWriter& writer, const Columns& columns) {
-    const RowJudge judge(columns);
+Run::AssessedRows Run::AssessBatch(const RowJudge& judge, const Columns& columns,
+                                   std::vector<CsvRecord> records, long long firstRow) const {
     const bool wantReports = !m_options.reportsDir.isEmpty();
-    CsvRecord record;
-    long long row = 1; // the header is the spreadsheet's row 1
-    while (reader.Next(record)) {
-        ++row;
+    AssessedRows done;
+    done.rows = static_cast<long long>(records.size());
+    std::string& output = done.results;
+    CsvWriter writer(m_delimiter, m_lineEnd,
+                     [&output](std::string_view data) { output.append(data); });
+    long long row = firstRow;
+    for (CsvRecord& record : records) {
         const RowOutcome outcome = judge.Judge(record.cells);
-        for (const QString& error : ErrorTexts(outcome, columns)) {
-            Message(QStringLiteral("%1:%2: %3").arg(m_inputName).arg(record.line).arg(error));
+        if (!outcome.errors.empty()) {
+            done.errors.push_back({record.line, ErrorTexts(outcome, columns)});
         }
         if (outcome.status != RowStatus::Assessed && outcome.status != RowStatus::Empty) {
-            ++m_rowsNotAssessed;
+            ++done.notAssessed;
         }
         QStringList advice;
         if (outcome.status == RowStatus::Assessed && (m_options.advice || wantReports)) {
@@ -211,18 +241,92 @@ void Run::AssessRows(CsvReader& reader, CsvWriter& writer, const Columns& column
         WriteResultCells(writer, outcome, columns, m_options.advice ? &advice : nullptr);
         writer.EndRecord();
         if (wantReports && outcome.status == RowStatus::Assessed) {
-            ReportJob job;
-            job.data = ReportDataFor(outcome, columns, record.cells, m_options.page);
-            job.advice = advice;
-            if (columns.identNo != Columns::Absent &&
-                columns.identNo < static_cast<int>(record.cells.size())) {
-                job.identNo = record.cells[columns.identNo];
-            }
-            job.row = row;
-            job.line = record.line;
-            m_jobs.push_back(std::move(job));
+            done.assessed.push_back({outcome, std::move(record), std::move(advice), row});
         }
-        m_progress.Show("rows", row - 1, 0, reader.BytesRead(), m_inputSize);
+        ++row;
+    }
+    writer.Flush();
+    return done;
+}
+
+void Run::Collect(AssessedRows done, const Columns& columns, const CsvWriter::Sink& sink) {
+    for (const auto& [line, errors] : done.errors) {
+        for (const QString& error : errors) {
+            Message(QStringLiteral("%1:%2: %3").arg(m_inputName).arg(line).arg(error));
+        }
+    }
+    m_rowsNotAssessed += done.notAssessed;
+    sink(done.results);
+    for (AssessedRow& assessed : done.assessed) {
+        ReportJob job;
+        job.data = ReportDataFor(assessed.outcome, columns, assessed.record.cells, m_options.page);
+        job.advice = std::move(assessed.advice);
+        if (columns.identNo != Columns::Absent &&
+            columns.identNo < static_cast<int>(assessed.record.cells.size())) {
+            job.identNo = assessed.record.cells[columns.identNo];
+        }
+        job.row = assessed.row;
+        job.line = assessed.record.line;
+        m_jobs.push_back(std::move(job));
+    }
+}
+
+void Run::AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter::Sink& sink) {
+    if (m_options.advice || !m_options.reportsDir.isEmpty()) {
+        Holders(); // made once, before the workers share them
+    }
+    const RowJudge judge(columns);
+    // Rows are judged and their results formatted in batches on every core,
+    // while this thread reads the next rows and writes the results of the
+    // finished batches in their order. Beyond a few cores the reading thread
+    // is the bottleneck; the cap keeps the batches held at once, and so the
+    // memory, small on any machine.
+    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    OrderedWork<AssessedRows> work(workers, 2 * static_cast<std::size_t>(workers) + 2);
+    long long rowsRead = 0;
+    long long rowsDone = 0;
+    const auto takeOldest = [&] {
+        AssessedRows done = work.Take();
+        rowsDone += done.rows;
+        Collect(std::move(done), columns, sink);
+        m_progress.Show("rows", rowsDone, 0, reader.BytesRead(), m_inputSize);
+    };
+    const auto give = [&](std::vector<CsvRecord> batch) {
+        if (batch.empty()) {
+            return;
+        }
+        if (work.Pending() == work.Capacity()) {
+            takeOldest();
+        }
+        // The header is the spreadsheet's row 1.
+        const long long firstRow = rowsRead - static_cast<long long>(batch.size()) + 2;
+        work.Give([this, &judge, &columns, batch = std::move(batch), firstRow]() mutable {
+            return AssessBatch(judge, columns, std::move(batch), firstRow);
+        });
+    };
+    std::vector<CsvRecord> batch;
+    try {
+        CsvRecord record;
+        while (reader.Next(record)) {
+            ++rowsRead;
+            batch.push_back(std::move(record));
+            if (batch.size() == kBatchRows) {
+                give(std::move(batch));
+                batch.clear();
+                batch.reserve(kBatchRows);
+            }
+        }
+    } catch (const MalformedFile&) {
+        // The rows before the fault are reported as they would have been.
+        give(std::move(batch));
+        while (work.Pending() > 0) {
+            takeOldest();
+        }
+        throw;
+    }
+    give(std::move(batch));
+    while (work.Pending() > 0) {
+        takeOldest();
     }
 }
 
@@ -319,7 +423,9 @@ int Run::Execute() {
                 throw std::runtime_error("cannot write the results to standard output");
             }
         };
-        CsvWriter writer(m_options.delimiter.value_or(reader.Delimiter()), reader.LineEnd(), sink);
+        m_delimiter = m_options.delimiter.value_or(reader.Delimiter());
+        m_lineEnd = reader.LineEnd();
+        CsvWriter writer(m_delimiter, m_lineEnd, sink);
         if (reader.ByteOrderMark()) {
             writer.Raw("\xEF\xBB\xBF");
         }
@@ -330,8 +436,8 @@ int Run::Execute() {
             writer.Cell(name.toStdString());
         }
         writer.EndRecord();
-        AssessRows(reader, writer, columns);
         writer.Flush();
+        AssessRows(reader, columns, sink);
         if (outputFile) {
             outputFile->Commit(true);
         } else if (std::fflush(stdout) != 0) {

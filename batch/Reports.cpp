@@ -77,7 +77,7 @@ Printing::ReportData ReportDataFor(const RowOutcome& outcome, const Columns& col
         PageScale::ForPrintableSize(page.layout.paintRectPixels(page.resolution).size());
     data.sx = scale.sx;
     data.sy = scale.sy;
-    data.scoreTexts = outcome.scoreTexts;
+    data.scoreTexts = RowJudge::ScoreTextsOf(outcome);
     data.countryAreaText = SelectorItems::Texts().at(outcome.countryArea - 1);
     data.groupText = SelectorItems::Texts().at(outcome.group - 1);
     data.percentages = {outcome.shares.Chance, outcome.shares.Diet, outcome.shares.Bacteria,

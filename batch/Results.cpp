@@ -4,6 +4,9 @@
 #include "model/Numeric.h"
 #include "printing/ReportData.h"
 
+#include <algorithm>
+#include <array>
+
 namespace Batch {
 
 QStringList ResultHeaders(bool withAdvice) {
@@ -68,13 +71,32 @@ void WriteResultCells(CsvWriter& writer, const RowOutcome& outcome, const Column
                                shares.Circumstances}) {
         writer.Cell(Numeric::FixedTwo(share));
     }
-    writer.Cell(Printing::PercentText(shares.Chance).toStdString());
+    // The printed chance is a short run of ASCII digits: copied without a
+    // conversion of its own.
+    const QString printed = Printing::PercentText(shares.Chance);
+    std::array<char, 16> digits{};
+    std::size_t length = 0;
+    for (const QChar c : printed) {
+        if (length < digits.size()) {
+            digits[length++] = static_cast<char>(c.unicode());
+        }
+    }
+    writer.Cell({digits.data(), length});
     static const std::string bands[] = {
         BandText(ChanceBand::Band0020).toStdString(), BandText(ChanceBand::Band2040).toStdString(),
         BandText(ChanceBand::Band4060).toStdString(), BandText(ChanceBand::Band6080).toStdString(),
         BandText(ChanceBand::Band80100).toStdString()};
     writer.Cell(bands[static_cast<int>(outcome.band)]);
-    writer.Cell(outcome.adviceKeys.join(QLatin1Char(' ')).toStdString());
+    // The keys joined by blanks; a key is three characters ("4.1").
+    std::array<char, 8 * AdviceKeyList::Capacity> keys{};
+    std::size_t used = 0;
+    for (const std::string_view key : outcome.adviceKeys) {
+        if (used > 0 && used < keys.size()) {
+            keys[used++] = ' ';
+        }
+        used += key.copy(keys.data() + used, keys.size() - used);
+    }
+    writer.Cell({keys.data(), used});
     if (advice != nullptr) {
         writer.Cell(advice->join(QLatin1Char('\n')).toStdString());
     }

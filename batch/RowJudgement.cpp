@@ -54,7 +54,22 @@ RowJudge::RowJudge(const Columns& columns) : m_columns(columns) {
         for (int byte = 0; byte < 256; ++byte) {
             m_single[factor][byte] = JudgeScore(std::string(1, static_cast<char>(byte)), factor);
         }
+        m_empty[factor] = JudgeScore({}, factor);
     }
+    const QStringList& items = SelectorItems::Texts();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        m_itemTexts.push_back(items[i].toStdString());
+        m_itemCodes.push_back(QString::number(i + 1).toStdString());
+    }
+}
+
+int RowJudge::ExactSelectorCode(const std::string& cell) const {
+    for (std::size_t i = 0; i < m_itemTexts.size(); ++i) {
+        if (cell == m_itemTexts[i] || cell == m_itemCodes[i]) {
+            return static_cast<int>(i + 1);
+        }
+    }
+    return -1;
 }
 
 RowJudge::ScoreVerdict RowJudge::JudgeScore(const std::string& cell, int factor) const {
@@ -63,15 +78,15 @@ RowJudge::ScoreVerdict RowJudge::JudgeScore(const std::string& cell, int factor)
     const int maximum = FactorRows::Rows().at(static_cast<std::size_t>(factor)).maximum;
     const ScoreRules::Verdict verdict = ScoreRules::Check(text, maximum);
     if (ScoreRules::Rejected(verdict)) {
-        return {false, ScoreRules::Message(verdict)};
+        return {false, ' ', ScoreRules::Message(verdict)};
     }
     if (verdict == ScoreRules::Verdict::Blank) {
-        return {true, ScoreRules::kBlank};
+        return {true, ScoreRules::kBlank.front().toLatin1(), {}};
     }
     // A score edit holds one digit: "01" or "+1" reach the model as "1".
     int value = 0;
     ScoreRules::ParseDecimal(text, value);
-    return {true, QString::number(value)};
+    return {true, QString::number(value).front().toLatin1(), {}};
 }
 
 RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
@@ -93,17 +108,20 @@ RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
     for (int factor = 0; factor < kFactorCount; ++factor) {
         const int column = m_columns.factors[factor];
         const std::string& text = cell(column);
-        const ScoreVerdict verdict = text.size() == 1
-                                         ? m_single[factor][static_cast<unsigned char>(text[0])]
-                                         : JudgeScore(text, factor);
+        ScoreVerdict judged;
+        const ScoreVerdict& verdict = text.size() == 1
+                                          ? m_single[factor][static_cast<unsigned char>(text[0])]
+                                      : text.empty() ? m_empty[factor]
+                                                     : (judged = JudgeScore(text, factor));
         if (verdict.accepted) {
-            outcome.scoreTexts[factor] = verdict.text;
+            outcome.scores[factor] = verdict.score;
         } else {
-            outcome.errors.push_back({column, verdict.text});
+            outcome.errors.push_back({column, verdict.message});
         }
     }
     const auto selector = [&](int column, std::uint8_t& code) {
-        const int found = SelectorCode(cell(column));
+        const int exact = ExactSelectorCode(cell(column));
+        const int found = exact > 0 ? exact : SelectorCode(cell(column));
         if (found < 0) {
             outcome.errors.push_back(
                 {column, QStringLiteral("\"%1\" names no item (%2, or 1 to 3)")
@@ -124,11 +142,7 @@ RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
     InmBearb::RiskModel model;
     model.SetCountryArea(outcome.countryArea);
     model.SetGroup(outcome.group);
-    std::array<char, kFactorCount> scores{};
-    for (int factor = 0; factor < kFactorCount; ++factor) {
-        scores[factor] = outcome.scoreTexts[factor].front().toLatin1();
-    }
-    const std::uint8_t missing = model.EnterScores({scores.data(), scores.size()});
+    const std::uint8_t missing = model.EnterScores({outcome.scores.data(), outcome.scores.size()});
     if (!PieItems::ChartMayShow(missing, outcome.countryArea, outcome.group)) {
         outcome.status = missing >= InmBearb::RiskModel::MissingLimit ? RowStatus::TooManyBlank
                                                                       : RowStatus::SelectorNotSet;
@@ -142,7 +156,15 @@ RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
 }
 
 AdviceScores RowJudge::ScoresOf(const RowOutcome& outcome) {
-    return ReadAdviceScores(outcome.scoreTexts);
+    return ReadAdviceScores(outcome.scores);
+}
+
+ScoreEditTexts RowJudge::ScoreTextsOf(const RowOutcome& outcome) {
+    ScoreEditTexts texts;
+    for (int factor = 0; factor < kFactorCount; ++factor) {
+        texts[factor] = QString(QLatin1Char(outcome.scores[factor]));
+    }
+    return texts;
 }
 
 } // namespace Batch

@@ -34,14 +34,14 @@ struct CellError {
 struct RowOutcome {
     RowStatus status = RowStatus::Error;
     std::vector<CellError> errors;
-    // The scores as a score edit would hold them: one digit, or " ".
-    std::array<QString, kFactorCount> scoreTexts;
+    // The scores as a score edit would hold them: one digit, or the blank.
+    std::array<char, kFactorCount> scores{};
     std::uint8_t countryArea = 0;
     std::uint8_t group = 0;
     // Set only for an assessed row.
     InmBearb::SectorShares shares;
     ChanceBand band = ChanceBand::Band0020;
-    QStringList adviceKeys;
+    AdviceKeyList adviceKeys;
 };
 
 class RowJudge {
@@ -53,18 +53,28 @@ public:
     // The advice scores of an assessed row, as the advice command reads the
     // score edits.
     static AdviceScores ScoresOf(const RowOutcome& outcome);
+    // The texts of the ten score edits.
+    static ScoreEditTexts ScoreTextsOf(const RowOutcome& outcome);
 
 private:
     struct ScoreVerdict {
         bool accepted = false; // a digit in range, or the blank
-        QString text;          // the score edit's text, or the window's message
+        char score = ' ';      // the score edit's one character
+        QString message;       // the window's message for a refused cell
     };
     ScoreVerdict JudgeScore(const std::string& cell, int factor) const;
+
+    // A selector cell spelt exactly as an item text or code: its code.
+    int ExactSelectorCode(const std::string& cell) const;
 
     Columns m_columns;
     // The verdict for every one-character cell, by factor: nearly every cell
     // of a real spreadsheet is one of these.
     std::array<std::array<ScoreVerdict, 256>, kFactorCount> m_single;
+    std::array<ScoreVerdict, kFactorCount> m_empty; // and for an empty cell
+    // The item texts and codes as UTF-8, by selection code less one.
+    std::vector<std::string> m_itemTexts;
+    std::vector<std::string> m_itemCodes;
 };
 
 // The selector code a cell names: an item text ("Standard set", "Low risk",

@@ -50,12 +50,19 @@ PagePainter::PagePainter(QPainter& painter, QPaintDevice& device, int resolution
 }
 
 void PagePainter::SetFont(const QString& face, int pointSize, bool bold) {
-    m_font = QFont(PrintFaceFor(face));
+    // Asking the font database for the face costs about as much as drawing
+    // a line of text; a page asks for the same face again and again.
+    if (face != m_askedFace || m_printFace.isEmpty()) {
+        m_askedFace = face;
+        m_printFace = PrintFaceFor(face);
+    }
+    m_font = QFont(m_printFace);
     m_font.setPointSize(pointSize);
     m_font.setBold(bold);
     // Positions are exact device pixels: no hinting may move the glyphs.
     m_font.setHintingPreference(QFont::PreferNoHinting);
     m_painter.setFont(m_font);
+    m_ascent.reset();
 }
 
 void PagePainter::SetPenWidth(int pixels) {
@@ -84,10 +91,12 @@ void PagePainter::Line(QPoint from, QPoint to) {
 void PagePainter::Text(QPoint topLeft, const QString& text) {
     // The page anchors text at its top-left corner, the painter at the
     // baseline: the baseline lies one ascent (in device metrics) lower.
-    const QFontMetrics metrics(m_font, &m_device);
+    if (!m_ascent) {
+        m_ascent = QFontMetrics(m_font, &m_device).ascent();
+    }
     m_painter.save();
     m_painter.setPen(Qt::black);
-    m_painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    m_painter.drawText(QPoint(topLeft.x(), topLeft.y() + *m_ascent), text);
     m_painter.restore();
 }
 

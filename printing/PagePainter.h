@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 class QPainter;
 class QPaintDevice;
@@ -48,6 +49,10 @@ private:
     QPaintDevice& m_device;
     double m_hatchScale;
     QFont m_font;
+    std::optional<int> m_ascent; // of m_font on the device, once measured
+    // The last face asked for and the face it is printed in.
+    QString m_askedFace;
+    QString m_printFace;
     int m_penWidth = 1;
     FillStyle m_fill = FillStyle::None;
     QColor m_fillColour = Qt::black;

@@ -35,6 +35,10 @@ TEST(Numeric, FixedTwoUsesAPointWhateverTheLocale) {
     EXPECT_EQ(FixedTwo(100), "100.00");
     EXPECT_EQ(FixedTwo(-0.219375), "-0.22");
     EXPECT_EQ(FixedTwo(0.125), "0.12"); // an exact binary tie goes to even
+    EXPECT_EQ(FixedTwo(0.375), "0.38");
+    EXPECT_EQ(FixedTwo(99.995), "100.00"); // just above the tie, carried into the whole
+    EXPECT_EQ(FixedTwo(-0.001), "-0.00");
+    EXPECT_EQ(FixedTwo(1e300).substr(0, 4), "1000"); // beyond the exact hundredths
     std::setlocale(LC_ALL, "C");
 }
 
