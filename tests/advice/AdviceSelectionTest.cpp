@@ -142,7 +142,7 @@ TEST(AdviceSelection, ScoreEditsAreDecimalIntegersOrABlank) {
 
     // The first text that is not a number is named, even with another after it.
     for (const QString text : {"a", "", "  ", " 3", "3 ", "\t", "/", ":", "1.5", "0x1", "-", "+",
-                                "2147483648", "-2147483649", "3a", "\x01", "\u0663", "\uFF13"}) {
+                               "2147483648", "-2147483649", "3a", "\x01", "\u0663", "\uFF13"}) {
         std::array<QString, 10> texts;
         texts.fill(QStringLiteral("1"));
         texts[7] = text;
