@@ -4,8 +4,6 @@
 
 #include "advice/AdviceSelection.h"
 
-#include <array>
-
 struct AllHolders {
     TDlg0020 dlg0020;
     TDlg2040 dlg2040;
@@ -16,9 +14,8 @@ struct AllHolders {
     FragmentHolders Refs() const { return {dlg0020, dlg2040, dlg4060, dlg6080, dlg80100}; }
 
     const TFragmentHolder& Of(ChanceBand band) const {
-        const std::array<const TFragmentHolder*, 5> bands{&dlg0020, &dlg2040, &dlg4060, &dlg6080,
-                                                          &dlg80100};
-        return *bands.at(static_cast<std::size_t>(band));
+        const TFragmentHolder* const bands[] = {&dlg0020, &dlg2040, &dlg4060, &dlg6080, &dlg80100};
+        return *bands[static_cast<std::size_t>(band)];
     }
 };
 

@@ -17,13 +17,8 @@
 namespace {
 
 TEST(ParseFragmentsTest, KeepsBlanksAndEmptyLinesBetweenTheBars) {
-    const auto fragments = TFragmentHolder::ParseFragments(QStringLiteral("# comment\n"
-                                                                          "\n"
-                                                                          "[1.2]\r\n"
-                                                                          "|  first |\n"
-                                                                          "||\n"
-                                                                          "[9.1]\n"
-                                                                          "| |"));
+    const auto fragments = TFragmentHolder::ParseFragments(
+        QStringLiteral("# comment\n\n[1.2]\r\n|  first |\n||\n[9.1]\n| |"));
     ASSERT_EQ(fragments.keys(), QStringList({"1.2", "9.1"}));
     EXPECT_EQ(fragments.value("1.2"), QStringList({"  first ", ""}));
     EXPECT_EQ(fragments.value("9.1"), QStringList({" "}));
@@ -50,9 +45,9 @@ TEST(ParseFragmentsTest, RejectsMalformedText) {
     }
 }
 
+// The sweep over every band relies on a missing key throwing.
 TEST(FragmentHolderTest, UnknownKeyThrows) {
     EXPECT_THROW(Holders().dlg4060.Fragment(QStringLiteral("7.2")), std::out_of_range);
-    EXPECT_FALSE(Holders().dlg6080.HasFragment(QStringLiteral("5.3")));
 }
 
 // Blocks 1, 2 and 9 are indented by two blanks. A measure (blocks 3 to 8)

@@ -12,18 +12,10 @@
 #include <gtest/gtest.h>
 #include <string>
 
-using InmBearb::ChanceAdjustmentFor;
-using InmBearb::ComputeSectors;
-using InmBearb::FactorScores;
-using InmBearb::SectorShares;
+using namespace InmBearb;
 using Numeric::FixedTwo;
 
 namespace {
-
-FactorScores Scores(const char* digits) {
-    auto at = [digits](int i) { return static_cast<double>(digits[i] - '0'); };
-    return {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), at(8), at(9)};
-}
 
 struct GoldenRow {
     const char* scores; // ten digits in factor order
@@ -54,19 +46,21 @@ const GoldenRow kGolden[] = {
     {"1004030001", 1, 1, "72.01 12.95 9.71 3.24 2.10"},
 };
 
-TEST(SectorComputation, GoldenFigures) {
+TEST(SectorComputation, GoldenFiguresAndSelectorCodes) {
     for (const GoldenRow& row : kGolden) {
-        const SectorShares s =
-            ComputeSectors(Scores(row.scores), ChanceAdjustmentFor(row.countryArea, row.group))
-                .Shares;
+        FactorScores f;
+        double* const cells[] = {&f.CE, &f.RD, &f.DC, &f.DF, &f.PA,
+                                 &f.MS, &f.FP, &f.SS, &f.BC, &f.CJ};
+        for (int i = 0; i < 10; ++i) {
+            *cells[i] = row.scores[i] - '0';
+        }
+        const auto s = ComputeSectors(f, ChanceAdjustmentFor(row.countryArea, row.group)).Shares;
         EXPECT_EQ(FixedTwo(s.Chance) + " " + FixedTwo(s.Diet) + " " + FixedTwo(s.Bacteria) + " " +
                       FixedTwo(s.Susceptibility) + " " + FixedTwo(s.Circumstances),
                   row.shares)
             << row.scores << " selectors " << int(row.countryArea) << int(row.group);
     }
-}
-
-TEST(SectorComputation, SelectionCodesOutsideTheListContributeNothing) {
+    // Codes outside the lists contribute nothing.
     EXPECT_EQ(ChanceAdjustmentFor(0, 0), 0);
     EXPECT_EQ(ChanceAdjustmentFor(4, 1), 5);
     EXPECT_EQ(ChanceAdjustmentFor(2, 255), 10);
@@ -92,10 +86,6 @@ const SweepDigest kSweepDigests[] = {
     {3, 3, "ee5807a9e6070eeaecd72e4e972f68d369698e4ce8eb64bc3bb500bc020b1fcd"},
 };
 
-void PrintTo(const SweepDigest& pair, std::ostream* out) {
-    *out << "country area " << int(pair.countryArea) << ", group " << int(pair.group);
-}
-
 class ScoreSweep : public testing::TestWithParam<SweepDigest> {};
 
 // Any changed weight, threshold, floor or order of the chain changes some
@@ -107,7 +97,7 @@ TEST_P(ScoreSweep, EveryScoreSetMatchesTheReference) {
         const SectorShares s = ComputeSectors(scores, adjustment).Shares;
         for (const double share :
              {s.Chance, s.Diet, s.Bacteria, s.Susceptibility, s.Circumstances}) {
-            lines += std::to_string(static_cast<long long>(std::nearbyint(share * 1e6))) + ' ';
+            lines += std::to_string(std::llround(std::nearbyint(share * 1e6))) + ' ';
         }
         lines.back() = '\n';
     });

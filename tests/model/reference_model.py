@@ -1,27 +1,18 @@
 #!/usr/bin/env python3
-"""A second, independent implementation of the caries risk model.
+"""A second implementation of the caries risk model, written from the model's
+rules alone (not from the C++ code), in 64-bit floats with every sum and product
+in the order the rules list them, so both give the same bits.
 
-Written from the model's rules alone (the point-and-weight chain below), not
-from the C++ code, so that the sweep test in SectorComputationTest.cpp can
-compare every score set under every selector pair against figures this program
-made. Floats are Python's 64-bit floats and every sum and product is formed in
-the order the rules list them, as the C++ chain does, so both give the same
-bits.
+    reference_model.py                      prints the rows of kSweepDigests in
+        SectorComputationTest.cpp (about a minute); remake them only after a
+        deliberate change of the model, never to make a failing test pass.
+    reference_model.py SCORES COUNTRY GROUP prints the five percentages with
+        two decimals for ten score digits and two selector codes, e.g.
+        "2122222111 1 1"; the test's golden rows were checked with it.
 
-    reference_model.py
-        Prints the sweep digests as C++ table rows, to paste into kSweepDigests
-        (takes about a minute). Remake them after a deliberate change of the
-        model, never to make a failing test pass.
-    reference_model.py SCORES COUNTRY GROUP
-        Prints the five percentages with two decimals (chance, Diet, Bacteria,
-        Susceptibility, Circumstances) for ten score digits in factor order
-        and two selector codes, e.g. "2122222111 1 1"; the golden rows of the
-        test were checked with it.
-
-A digest covers one selector pair: SHA-256 over one line per score set, in the
-order of ScoreSets::ForEach (caries experience slowest, clinical judgement
-fastest), each line the five percentages in millionths of a percent, rounded
-half to even, as decimal integers separated by blanks and ended by a line feed.
+A digest is SHA-256 over one line per score set in the order of
+ScoreSets::ForEach (last factor fastest): the five percentages in millionths,
+rounded half to even, as decimal integers separated by blanks, ended by "\n".
 """
 
 import hashlib

