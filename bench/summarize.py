@@ -58,7 +58,8 @@ def readable(ns):
 def name(run):
     """The benchmark's name without the run's settings ("iterations:1", ...)."""
     parts = run.get("run_name", run["name"]).split("/")
-    return "/".join(p for p in parts if ":" not in p and p != "manual_time")
+    settings = ("manual_time", "process_time", "real_time")
+    return "/".join(p for p in parts if ":" not in p and p not in settings)
 
 
 def load(folder):
