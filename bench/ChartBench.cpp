@@ -1,8 +1,6 @@
-// Cost of the chart. Loading five data lines and one full paint of a 525 by
-// 525 pie control (the largest the main window uses), against filling the
-// same image with a single ellipse; and one accepted score change, from
-// setting a score edit's text to the chart repainted, against the repaint
-// alone.
+// The chart: five data lines loaded and a 525 pixel pie (the largest the main
+// window shows) painted, against one ellipse on the same image; and a score
+// change from the edit to the repainted chart, against the repaint alone.
 
 #include "mainwindow/My_pie.h"
 #include "piechart/Pieflytt.h"
@@ -15,14 +13,14 @@
 
 namespace {
 
-constexpr int kSide = 525;
+constexpr int Side = 525;
 
 void BM_LoadAndPaintPie(benchmark::State& state) {
     TPieFlytt pie;
-    pie.resize(kSide, kSide);
+    pie.resize(Side, Side);
     pie.SetDisplayDepth(32);
     const QStringList lines{"21.24 21%", "11.00 11%", "22.59 23%", "22.59 23%", "22.59 23%"};
-    QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+    QImage image(Side, Side, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         pie.LoadItems(lines);
         pie.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
@@ -32,7 +30,7 @@ void BM_LoadAndPaintPie(benchmark::State& state) {
 BENCHMARK(BM_LoadAndPaintPie);
 
 void BM_OneEllipse(benchmark::State& state) {
-    QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+    QImage image(Side, Side, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
         painter.setPen(Qt::black);
@@ -48,8 +46,7 @@ QLineEdit* Edit(TForm1& form, int factor) {
     return form.findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(factor));
 }
 
-// The main window with every factor at its default and the chart shown. It
-// lives until the program ends.
+// The main window shown with every factor at its default; kept until the end.
 TForm1& Form() {
     static TForm1* const form = [] {
         auto* window = new TForm1;
@@ -64,8 +61,7 @@ TForm1& Form() {
     return *form;
 }
 
-// Alternates "Diet, contents" between 1 and 2, so every change is accepted,
-// recomputed and drawn.
+// "Diet, contents" alternates between 1 and 2, so every change is accepted.
 void BM_ScoreChangeToRepaint(benchmark::State& state) {
     QLineEdit* diet = Edit(Form(), 3);
     auto* pie = Form().findChild<TPieFlytt*>(QStringLiteral("PieFlytt1"));

@@ -1,10 +1,8 @@
-// Start-up time: from process start to the main window first painted, for the
-// whole program and for a bare main window that shows one line of text in the
-// program's two typefaces, so that the ratio measures the program's own work
-// and not the loading of the fonts. Both run on the same platform in the same
-// run, as this program started again with "--probe=dentiplot" or
-// "--probe=bare". The splash window's five-second timer does not count;
-// creating every window does.
+// Start-up, from process start to the main window's first paint, against a
+// bare main window showing a line of text in the program's two typefaces, so
+// that the ratio leaves out loading the fonts. Each start is this program run
+// again with "--probe=dentiplot" or "--probe=bare". The splash window's timer
+// does not count; creating every window does.
 
 #include "mainwindow/My_pie.h"
 #include "mainwindow/Program.h"
@@ -24,8 +22,7 @@
 
 namespace {
 
-// Ends the process as soon as the watched window's first paint has been
-// handled, so the time until it ends is the time to the first paint.
+// Ends the process once the watched window's first paint has been handled.
 class ExitAfterFirstPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -56,8 +53,6 @@ int RunProbe(int argc, char** argv, bool bare) {
     return QApplication::exec();
 }
 
-// One start-up per iteration, timed until the probe has ended; each figure
-// is the median of 20.
 void Startup(benchmark::State& state, const char* variant) {
     const std::string self = std::filesystem::read_symlink("/proc/self/exe");
     const std::string command = "exec '" + self + "' --probe=" + variant;
@@ -67,8 +62,8 @@ void Startup(benchmark::State& state, const char* variant) {
             state.SkipWithError("the start-up probe failed");
             break;
         }
-        const auto end = std::chrono::steady_clock::now();
-        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
 }
 void MedianOf20(benchmark::internal::Benchmark* b) {
@@ -80,7 +75,6 @@ BENCHMARK_CAPTURE(Startup, BareMainWindow, "bare")->Apply(MedianOf20);
 
 } // namespace
 
-// Runs every benchmark linked into this program, or the start-up probe.
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // unless a platform is chosen
     if (argc == 2 && std::strncmp(argv[1], "--probe=", 8) == 0) {

@@ -31,11 +31,13 @@ PAIRS = [
      "report (200 comment lines) + advice vs a one-line job", "real"),
     ("bench_batch", "AssessCohort", "SplitCohort",
      "batch: 1,000,000 rows assessed vs read and split", "real"),
-    ("bench_batch", "PeakResidentMillion", "PeakResidentTenThousand",
+    ("bench_batch", "PeakResident/Million", "PeakResident/TenThousand",
      "batch: peak resident MiB, 1,000,000 vs 10,000 rows", "peak_MiB"),
-    ("bench_batch", "OnePatientReport", "OneLinePage",
+    ("bench_batch", "OnePatientReport", "LinesPage/OneLine",
      "batch: one patient's report PDF vs a one-line page", "real"),
-    ("bench_batch", "ThousandReports", "ThousandReportsOneCore",
+    ("bench_batch", "OnePatientReport", "LinesPage/TwoWeights",
+     "batch: one patient's report PDF vs a page in both weights", "real"),
+    ("bench_batch", "ThousandReports/AllCores", "ThousandReports/OneCore",
      "batch: 1,000 reports on every core vs on one core", "real"),
 ]
 
@@ -56,7 +58,8 @@ def readable(ns):
 def name(run):
     """The benchmark's name without the run's settings ("iterations:1", ...)."""
     parts = run.get("run_name", run["name"]).split("/")
-    return "/".join(p for p in parts if ":" not in p and p != "manual_time")
+    settings = ("manual_time", "process_time", "real_time")
+    return "/".join(p for p in parts if ":" not in p and p not in settings)
 
 
 def load(folder):

@@ -24,7 +24,6 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <thread>
 
 extern char** environ;
 
@@ -67,28 +66,15 @@ int RunProgram(const QStringList& arguments) {
     return Batch::RunBatch(QStringList{QStringLiteral("dentiplot-batch")} + arguments);
 }
 
-// Processor seconds of every thread of this process so far.
-double ProcessCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 void AssessCohort(benchmark::State& state) {
     const QString input = QString::fromStdString(Cohort(1000000));
     const QString output = Scratch().filePath(QStringLiteral("results.csv"));
-    const double cpuBefore = ProcessCpuSeconds();
     for (auto _ : state) {
         RunProgram({input, QStringLiteral("-o"), output});
     }
-    state.counters["rows"] = 1000000;
-    // The rows are judged on every core: the CPU column counts this thread
-    // only, this counter every thread, per run.
-    state.counters["cpu_s_all_threads"] =
-        (ProcessCpuSeconds() - cpuBefore) / static_cast<double>(state.iterations());
 }
-BENCHMARK(AssessCohort)->Unit(benchmark::kMillisecond)->Iterations(2);
+// The rows are judged on every core: the CPU column counts every thread.
+BENCHMARK(AssessCohort)->Unit(benchmark::kMillisecond)->Iterations(2)->MeasureProcessCPUTime();
 
 // Baseline: the same file read and split into cells by the same reader.
 void SplitCohort(benchmark::State& state) {
@@ -123,54 +109,33 @@ double PeakResidentMiB(int rows) {
 }
 
 void PeakResident(benchmark::State& state, int rows) {
-    double peak = 0;
     for (auto _ : state) {
-        peak = PeakResidentMiB(rows);
+        state.counters["peak_MiB"] = PeakResidentMiB(rows);
     }
-    state.counters["peak_MiB"] = peak;
 }
-void PeakResidentTenThousand(benchmark::State& state) {
-    PeakResident(state, 10000);
-}
-void PeakResidentMillion(benchmark::State& state) {
-    PeakResident(state, 1000000);
-}
-BENCHMARK(PeakResidentTenThousand)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(PeakResidentMillion)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(PeakResident, TenThousand, 10000)->Iterations(1);
+BENCHMARK_CAPTURE(PeakResident, Million, 1000000)->Iterations(1);
 
 Batch::ReportPage Page() {
     return {Batch::ReportLayout(QPageSize::A4), 600, false};
 }
 
+// Cells given as one text, separated by '|'.
+std::vector<std::string> Cells(const QString& text) {
+    std::vector<std::string> cells;
+    for (const QString& cell : text.split(QLatin1Char('|'))) {
+        cells.push_back(cell.toStdString());
+    }
+    return cells;
+}
+
 void OnePatientReport(benchmark::State& state) {
-    const std::vector<std::string> header{"Caries experience",
-                                          "Related diseases",
-                                          "Diet, contents",
-                                          "Diet, frequency",
-                                          "Plaque amount",
-                                          "Mutans streptococci",
-                                          "Fluoride program",
-                                          "Saliva secretion",
-                                          "Buffer capacity",
-                                          "Clin. judgement",
-                                          "Country/Area",
-                                          "Group",
-                                          "Name",
-                                          "Comments"};
-    const std::vector<std::string> cells{"2",
-                                         "1",
-                                         "2",
-                                         "2",
-                                         "2",
-                                         "2",
-                                         "2",
-                                         "1",
-                                         "1",
-                                         "1",
-                                         "1",
-                                         "1",
-                                         "Jane Example",
-                                         "Seen in the school clinic."};
+    const std::vector<std::string> header = Cells(QStringLiteral(
+        "Caries experience|Related diseases|Diet, contents|Diet, frequency|Plaque amount|"
+        "Mutans streptococci|Fluoride program|Saliva secretion|Buffer capacity|Clin. judgement|"
+        "Country/Area|Group|Name|Comments"));
+    const std::vector<std::string> cells =
+        Cells(QStringLiteral("2|1|2|2|2|2|2|1|1|1|1|1|Jane Example|Seen in the school clinic."));
     const Batch::Columns columns = Batch::MatchColumns(header);
     const Batch::RowOutcome outcome = Batch::RowJudge(columns).Judge(cells);
     const Printing::ReportData data = Batch::ReportDataFor(outcome, columns, cells, Page());
@@ -184,72 +149,45 @@ void OnePatientReport(benchmark::State& state) {
 }
 BENCHMARK(OnePatientReport)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// A page of `lines` lines through the same PDF canvas, in the face the
-// printouts use; with `bothWeights` the second line is bold.
-QByteArray LinesPage(int lines, bool bothWeights) {
-    QByteArray pdf;
-    Printing::PdfCanvas canvas(Page().layout, Page().resolution,
-                               [&pdf](const QString&, const QByteArray& done) { pdf = done; });
-    canvas.BeginDoc(QStringLiteral("One line"));
-    for (int line = 0; line < lines; ++line) {
-        canvas.SetFont(QStringLiteral("Times New Roman"), 10, bothWeights && line == 1);
-        canvas.Text({100, 100 + 100 * line}, QStringLiteral("A single line of text."));
-    }
-    canvas.EndDoc();
-    return pdf;
-}
-
-// Baseline: a one-line page through the same PDF canvas.
-void OneLinePage(benchmark::State& state) {
+// Baselines: a one-line page through the same PDF canvas, in the face the
+// printouts use; and, for the note beside the figures, a second line in bold,
+// so that both faces are embedded as in every report.
+void LinesPage(benchmark::State& state, bool bothWeights) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LinesPage(1, false));
+        Printing::PdfCanvas canvas(Page().layout, Page().resolution,
+                                   [](const QString&, const QByteArray& pdf) {
+                                       benchmark::DoNotOptimize(pdf.constData());
+                                   });
+        canvas.BeginDoc(QStringLiteral("One line"));
+        for (int line = 0; line < (bothWeights ? 2 : 1); ++line) {
+            canvas.SetFont(QStringLiteral("Times New Roman"), 10, line == 1);
+            canvas.Text({100, 100 + 100 * line}, QStringLiteral("A single line of text."));
+        }
+        canvas.EndDoc();
     }
 }
-BENCHMARK(OneLinePage)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(LinesPage, OneLine, false)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(LinesPage, TwoWeights, true)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// For the note beside the figures: a line in each of the two weights the
-// report prints in, so that both faces are embedded as in every report.
-void TwoWeightsPage(benchmark::State& state) {
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(LinesPage(2, true));
-    }
-}
-BENCHMARK(TwoWeightsPage)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-void WriteThousandReports() {
+// 1,000 reports on every core, and as baseline the same run held to one core.
+void ThousandReports(benchmark::State& state, bool oneCore) {
     const QString input = QString::fromStdString(Cohort(1000));
     const QString output = Scratch().filePath(QStringLiteral("reports.csv"));
-    QTemporaryDir reports;
-    RunProgram({input, QStringLiteral("-o"), output, QStringLiteral("--reports"), reports.path()});
-}
-
-void ThousandReports(benchmark::State& state) {
-    for (auto _ : state) {
-        WriteThousandReports();
-    }
-    state.counters["cores"] = std::thread::hardware_concurrency();
-}
-BENCHMARK(ThousandReports)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-// Baseline: the same run held to one core, so the reports follow each other.
-void ThousandReportsOneCore(benchmark::State& state) {
     cpu_set_t all;
     sched_getaffinity(0, sizeof all, &all);
     cpu_set_t one;
     CPU_ZERO(&one);
-    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
-        if (CPU_ISSET(cpu, &all)) {
-            CPU_SET(cpu, &one);
-            break;
-        }
-    }
-    sched_setaffinity(0, sizeof one, &one);
+    CPU_SET(sched_getcpu(), &one);
+    sched_setaffinity(0, sizeof(cpu_set_t), oneCore ? &one : &all);
     for (auto _ : state) {
-        WriteThousandReports();
+        QTemporaryDir reports;
+        RunProgram(
+            {input, QStringLiteral("-o"), output, QStringLiteral("--reports"), reports.path()});
     }
     sched_setaffinity(0, sizeof all, &all);
 }
-BENCHMARK(ThousandReportsOneCore)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(ThousandReports, AllCores, false)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(ThousandReports, OneCore, true)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
