@@ -19,19 +19,6 @@ Scheduler& State() {
     return scheduler;
 }
 
-QString StatePath() {
-    return qEnvironmentVariable("DENTIPLOT_CUPS_STATE");
-}
-
-// The state file holds shell assignments, NAME='value', one a line.
-QString StateValue(const QString& name) {
-    QFile file(StatePath());
-    file.open(QIODevice::ReadOnly | QIODevice::Text);
-    const QRegularExpression assignment(QStringLiteral("^%1='(.*)'$").arg(name),
-                                        QRegularExpression::MultilineOption);
-    return assignment.match(QString::fromUtf8(file.readAll())).captured(1);
-}
-
 QString RunTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -39,30 +26,27 @@ QString RunTool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The words and pages of a document as pdftotext's bounding-box output gives them.
-QString BoxesOf(const QString& pdfPath) {
-    return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, "-"});
-}
-
 } // namespace
+
+// The state file holds shell assignments, NAME='value', one a line.
+QString StateValue(const QString& name) {
+    QFile file(qEnvironmentVariable("DENTIPLOT_CUPS_STATE"));
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
+    const QRegularExpression assignment(QStringLiteral("^%1='(.*)'$").arg(name),
+                                        QRegularExpression::MultilineOption);
+    return assignment.match(QString::fromUtf8(file.readAll())).captured(1);
+}
 
 void Connect() {
     Scheduler& scheduler = State();
-    scheduler.skipReason = StatePath().isEmpty() ? QStringLiteral("DENTIPLOT_CUPS_STATE is not set")
-                                                 : StateValue(QStringLiteral("SKIP_REASON"));
-    scheduler.server = StateValue(QStringLiteral("CUPS_SERVER"));
     scheduler.base = StateValue(QStringLiteral("CUPS_BASE"));
-    scheduler.captureDir = StateValue(QStringLiteral("CAPTURE_DIR"));
-    scheduler.ppd = StateValue(QStringLiteral("PPD"));
-    if (!scheduler.Running()) {
-        scheduler.skipReason += QStringLiteral(" (no private scheduler)");
-        return;
-    }
+    scheduler.skipReason = scheduler.base.isEmpty() ? "no private scheduler: " +
+                                                          StateValue(QStringLiteral("SKIP_REASON"))
+                                                    : QString();
     for (const char* name : {"CUPS_SERVER", "CUPS_SERVERROOT", "CUPS_STATEDIR"}) {
         qputenv(name, StateValue(QString::fromLatin1(name)).toLocal8Bit());
     }
-    // A personal or environment choice of printer would hide the
-    // scheduler's own default.
+    // A personal or environment choice of printer would hide the scheduler's default.
     qunsetenv("LPDEST");
     qunsetenv("PRINTER");
 }
@@ -100,7 +84,8 @@ int LastJobId() {
 
 QString WaitForDocument(int id) {
     // The backend renames each document into place only when it is complete.
-    const QString path = QDir(State().captureDir).filePath(QStringLiteral("%1.pdf").arg(id));
+    const QString path =
+        QDir(StateValue(QStringLiteral("CAPTURE_DIR"))).filePath(QStringLiteral("%1.pdf").arg(id));
     QElapsedTimer waited;
     waited.start();
     while (!QFile::exists(path) && waited.elapsed() < 30000) {
@@ -109,33 +94,23 @@ QString WaitForDocument(int id) {
     return QFile::exists(path) ? path : QString();
 }
 
-// The scripts that started the scheduler stop it keeping its folder, and start it there again.
-bool StopScheduler() {
-    return Admin(QStringLiteral("sh"), {StateValue(QStringLiteral("SCRIPTS")) + "/stop-cupsd.sh",
-                                        StatePath(), QStringLiteral("keep")});
-}
-
-bool RestartScheduler() {
-    return Admin(QStringLiteral("sh"), {StateValue(QStringLiteral("SCRIPTS")) + "/start-cupsd.sh",
-                                        StatePath(), QStringLiteral("again")});
-}
-
 std::vector<Word> WordsOf(const QString& pdfPath) {
     static const QRegularExpression element(
         QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                        "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     std::vector<Word> words;
     int page = -1;
-    for (auto it = element.globalMatch(BoxesOf(pdfPath)); it.hasNext();) {
+    for (auto it = element.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"}));
+         it.hasNext();) {
         const auto match = it.next();
-        if (match.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++page;
-            continue;
-        }
         const auto at = [&](int i) { return match.captured(i).toDouble(); };
         // Our words hold no markup characters but these two.
         const QString text = match.captured(5).replace("&amp;", "&").replace("&apos;", "'");
-        words.push_back({text, page, QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
+        if (match.captured(0).startsWith(QStringLiteral("<page"))) {
+            ++page;
+        } else {
+            words.push_back({text, page, QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
+        }
     }
     return words;
 }
@@ -144,7 +119,7 @@ std::vector<QSizeF> PagesOf(const QString& pdfPath) {
     static const QRegularExpression page(
         QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
     std::vector<QSizeF> pages;
-    for (auto it = page.globalMatch(BoxesOf(pdfPath)); it.hasNext();) {
+    for (auto it = page.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"})); it.hasNext();) {
         const auto match = it.next();
         pages.emplace_back(match.captured(1).toDouble(), match.captured(2).toDouble());
     }
@@ -156,15 +131,12 @@ QImage RenderPage(const QString& pdfPath, int page, int dpi, const QRectF& area)
     const QString number = QString::number(page + 1);
     const QRect pixels = QRectF(area.topLeft() * dpi / 72.0, area.size() * dpi / 72.0).toRect();
     QStringList arguments{"-r", QString::number(dpi), "-f", number, "-l", number, "-singlefile"};
-    for (const auto& [option, value] : {std::pair{"-x", pixels.x()},
-                                        {"-y", pixels.y()},
-                                        {"-W", pixels.width()},
-                                        {"-H", pixels.height()}}) {
-        if (!area.isEmpty()) {
-            arguments << option << QString::number(value);
-        }
+    if (!area.isEmpty()) {
+        arguments << "-x" << QString::number(pixels.x()) << "-y" << QString::number(pixels.y())
+                  << "-W" << QString::number(pixels.width()) << "-H"
+                  << QString::number(pixels.height());
     }
-    RunTool(QStringLiteral("pdftoppm"), arguments << "-png" << pdfPath << folder.filePath("page"));
+    RunTool("pdftoppm", arguments << "-png" << pdfPath << folder.filePath("page"));
     return QImage(folder.filePath(QStringLiteral("page.png")));
 }
 

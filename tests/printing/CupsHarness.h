@@ -1,8 +1,8 @@
 #pragma once
 
 // Test access to the private CUPS scheduler that the test run starts: its
-// address, its jobs, the documents its capture backend stores and their text
-// and pictures as poppler's tools read them, and stopping and restarting it.
+// jobs, the documents its capture backend stores (read back with poppler's
+// tools), and running the print system's administration tools on it.
 
 #include <QImage>
 #include <QRectF>
@@ -14,19 +14,17 @@
 namespace CupsHarness {
 
 struct Scheduler {
-    QString server;     // socket path, for CUPS_SERVER
     QString base;       // folder holding everything of this scheduler
-    QString captureDir; // where the backend stores each job as <id>.pdf
-    QString ppd;        // description of the default queue
     QString skipReason; // why the scheduler could not be started, if so
-    bool Running() const { return !server.isEmpty(); }
+    bool Running() const { return skipReason.isEmpty(); }
 };
 
 // Reads the state file named by DENTIPLOT_CUPS_STATE and points the print
-// system's client side (this process and the programs it runs) at the
-// private scheduler. Call before the first print system call.
+// system's client side at the private scheduler; call before printing.
 void Connect();
 const Scheduler& Current();
+// A value of the state file: CAPTURE_DIR, PPD, SCRIPTS, ...
+QString StateValue(const QString& name);
 
 // Runs a print system tool (lpadmin, cupsreject, ...) or chattr; false when it fails.
 bool Admin(const QString& program, const QStringList& arguments);
@@ -43,11 +41,6 @@ std::vector<Job> Jobs(int after = 0);
 int LastJobId();
 // The path of job `id`'s stored document, or an empty string after 30 s.
 QString WaitForDocument(int id);
-
-// Stops the scheduler, or starts it again on its configuration and socket;
-// false when that fails.
-bool StopScheduler();
-bool RestartScheduler();
 
 struct Word {
     QString text;

@@ -9,6 +9,7 @@
 #include "tests/support/ModalCloser.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -180,6 +181,22 @@ TEST_F(PrintCommandTest, ColourIsReadWhenPrintingStartsAndKept) {
         shown.OKBtn->click();
     });
     EXPECT_EQ(chanceFill(), "none");
+}
+
+// The options dialog's controls by name and caption, and its first choices.
+TEST_F(PrintCommandTest, OptionsDialogControlsAndFirstChoices) {
+    QStringList captions;
+    for (const char* name : {"GroupBox1", "CheckBox1", "CheckBox2", "RadioButton1", "RadioButton2",
+                             "OKBtn", "CancelBtn"}) {
+        auto* widget = dialog.findChild<QWidget*>(name);
+        auto* box = qobject_cast<QGroupBox*>(widget);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        captions << (box ? box->title() : button ? button->text() : "missing");
+    }
+    EXPECT_EQ(captions.join('|'),
+              "Printing Choice|Dentiplot and Comments|Preliminary "
+              "interpretation and proposed measures|Black and White|Color|OK|Cancel");
+    EXPECT_TRUE(dialog.PrintReportChosen() && dialog.PrintAdviceChosen() && !dialog.ColourChosen());
 }
 
 } // namespace
