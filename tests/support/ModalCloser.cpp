@@ -3,13 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 
-ModalCloser::ModalCloser() : ModalCloser(nullptr) {}
-
-ModalCloser::ModalCloser(std::function<void(QWidget*)> action)
-    : action_(std::move(action)), timer_(std::make_unique<QTimer>()) {
-    timer_->setInterval(5);
-    QObject::connect(timer_.get(), &QTimer::timeout, [this] { Poll(); });
-    timer_->start();
+ModalCloser::ModalCloser(std::function<void(QWidget*)> action) : action_(std::move(action)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    timer_.start(5);
 }
 
 void ModalCloser::Poll() {
@@ -18,10 +14,10 @@ void ModalCloser::Poll() {
         waited_ = 0;
         return;
     }
-    // A modal window is acted on once the platform has activated it (its
-    // focus is then in place), or after a grace period on platforms that
+    // A modal window is answered once the platform has activated it (its
+    // focus is then in place), or after half a second on platforms that
     // never activate windows.
-    if (!modal->isActiveWindow() && ++waited_ < MaxPollsBeforeActivation) {
+    if (!modal->isActiveWindow() && ++waited_ < 100) {
         return;
     }
     waited_ = 0;

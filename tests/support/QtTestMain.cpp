@@ -1,14 +1,14 @@
 // GoogleTest main for tests that create widgets or paint: one QApplication
 // for the whole run, on the offscreen platform unless another one is chosen.
 // --scale=<factor> gives the screen that device-pixel ratio, as on a high
-// density display. A modal window left unanswered for 10 seconds fails the
-// test and is closed.
-
-#include "tests/support/Watchdog.h"
+// density display.
 
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <string_view>
+
+// Fails a test that leaves a modal window unanswered (Watchdog.cpp).
+void StartModalWatchdog(int seconds);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -22,6 +22,6 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    const Watchdog watchdog(10);
+    StartModalWatchdog(10);
     return RUN_ALL_TESTS();
 }
