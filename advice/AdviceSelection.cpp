@@ -252,7 +252,7 @@ std::optional<int> ReadAdviceScore(std::string_view editText) {
     if (editText.size() == 1) {
         // Nearly every edit holds one character: a digit or the blank.
         const char c = editText.front();
-        if (c == InmBearb::RiskModel::Blank) {
+        if (c == InmBearb::RiskModel::kBlank) {
             return kBlank;
         }
         if (c >= '0' && c <= '9') {
@@ -276,7 +276,7 @@ AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts) {
     return scores;
 }
 
-AdviceScores ReadAdviceScores(const std::array<char, InmBearb::RiskModel::FactorCount>& cells) {
+AdviceScores ReadAdviceScores(const std::array<char, InmBearb::RiskModel::kFactorCount>& cells) {
     AdviceScores scores{};
     for (std::size_t factor = 0; factor < cells.size(); ++factor) {
         if (const std::optional<int> score = ReadAdviceScore({&cells[factor], 1})) {

@@ -24,10 +24,10 @@ class TAdvice;
 
 // The ten advice scores in factor order: the digit of each score edit, or 9
 // for a blank edit. Values outside a factor's range are kept as they are.
-using AdviceScores = std::array<int, InmBearb::RiskModel::FactorCount>;
+using AdviceScores = std::array<int, InmBearb::RiskModel::kFactorCount>;
 
 // The texts of the ten score edits in factor order: a digit, or the blank.
-using ScoreEditTexts = std::array<QString, InmBearb::RiskModel::FactorCount>;
+using ScoreEditTexts = std::array<QString, InmBearb::RiskModel::kFactorCount>;
 
 // Positions of the factors in AdviceScores.
 namespace AdviceFactor {
@@ -79,23 +79,23 @@ std::optional<int> ReadAdviceScore(std::string_view editText);
 AdviceScores ReadAdviceScores(const ScoreEditTexts& editTexts);
 // The same for edits of one character each, as the risk model's cells hold
 // them, without making a text of each.
-AdviceScores ReadAdviceScores(const std::array<char, InmBearb::RiskModel::FactorCount>& cells);
+AdviceScores ReadAdviceScores(const std::array<char, InmBearb::RiskModel::kFactorCount>& cells);
 
 // Keys of advice fragments ("1.4", "2.1", ... "9.1") in the order
 // AssembleAdvice joins them; at most one per advice block.
 class AdviceKeyList {
 public:
-    static constexpr std::size_t Capacity = 9;
+    static constexpr std::size_t kCapacity = 9;
 
-    void Append(std::string_view key) { m_keys[m_size++] = key; }
-    std::size_t size() const { return m_size; }
-    std::string_view operator[](std::size_t i) const { return m_keys[i]; }
-    const std::string_view* begin() const { return m_keys.data(); }
-    const std::string_view* end() const { return m_keys.data() + m_size; }
+    void Append(std::string_view key) { keys_[size_++] = key; }
+    std::size_t size() const { return size_; }
+    std::string_view operator[](std::size_t i) const { return keys_[i]; }
+    const std::string_view* begin() const { return keys_.data(); }
+    const std::string_view* end() const { return keys_.data() + size_; }
 
 private:
-    std::array<std::string_view, Capacity> m_keys{};
-    std::size_t m_size = 0;
+    std::array<std::string_view, kCapacity> keys_{};
+    std::size_t size_ = 0;
 };
 
 // The keys of the fragments the advice for the scores and the chance is made

@@ -75,22 +75,22 @@ void RemoveTemporariesOnSignals() {
     }
 }
 
-AtomicFile::AtomicFile(std::string path) : m_path(std::move(path)) {
-    std::string pattern = Directory(m_path);
+AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
+    std::string pattern = Directory(path_);
     if (!pattern.ends_with('/')) {
         pattern += '/';
     }
-    pattern += "." + FileName(m_path) + ".XXXXXX";
-    m_fd = mkostemp(pattern.data(), O_CLOEXEC);
-    if (m_fd < 0) {
-        throw Failure("cannot create a file beside", m_path);
+    pattern += "." + FileName(path_) + ".XXXXXX";
+    fd_ = mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        throw Failure("cannot create a file beside", path_);
     }
-    m_temporary = pattern;
-    m_slot = Claim(m_temporary);
+    temporary_ = pattern;
+    slot_ = Claim(temporary_);
     // mkstemp makes the file private; give it the mode a new file would get.
     const mode_t mask = umask(0);
     umask(mask);
-    fchmod(m_fd, 0666 & ~mask);
+    fchmod(fd_, 0666 & ~mask);
 }
 
 AtomicFile::~AtomicFile() {
@@ -98,64 +98,64 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::Discard() {
-    if (m_fd >= 0) {
-        close(m_fd);
-        m_fd = -1;
+    if (fd_ >= 0) {
+        close(fd_);
+        fd_ = -1;
     }
-    if (!m_temporary.empty()) {
-        unlink(m_temporary.c_str());
-        m_temporary.clear();
+    if (!temporary_.empty()) {
+        unlink(temporary_.c_str());
+        temporary_.clear();
     }
-    Release(m_slot);
-    m_slot = -1;
+    Release(slot_);
+    slot_ = -1;
 }
 
 void AtomicFile::Write(std::string_view data) {
-    const off_t start = m_written;
+    const off_t start = written_;
     while (!data.empty()) {
-        const ssize_t written = write(m_fd, data.data(), data.size());
+        const ssize_t written = write(fd_, data.data(), data.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            throw Failure("cannot write", m_path);
+            throw Failure("cannot write", path_);
         }
         data.remove_prefix(static_cast<std::size_t>(written));
-        m_written += written;
+        written_ += written;
     }
     // A large file is handed to the disk as it grows, so that the sync before
     // the rename has little left to wait for.
-    if (m_written / kWriteBehind != start / kWriteBehind) {
+    if (written_ / kWriteBehind != start / kWriteBehind) {
         const off_t from = (start / kWriteBehind) * kWriteBehind;
-        sync_file_range(m_fd, from, m_written - from, SYNC_FILE_RANGE_WRITE);
+        sync_file_range(fd_, from, written_ - from, SYNC_FILE_RANGE_WRITE);
     }
 }
 
 void AtomicFile::Commit(bool replace) {
-    if (fsync(m_fd) != 0 || close(m_fd) != 0) {
-        m_fd = -1;
-        throw Failure("cannot write", m_path);
+    if (fsync(fd_) != 0 || close(fd_) != 0) {
+        fd_ = -1;
+        throw Failure("cannot write", path_);
     }
-    m_fd = -1;
+    fd_ = -1;
     if (replace) {
-        if (rename(m_temporary.c_str(), m_path.c_str()) != 0) {
-            throw Failure("cannot write", m_path);
+        if (rename(temporary_.c_str(), path_.c_str()) != 0) {
+            throw Failure("cannot write", path_);
         }
-    } else if (renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_path.c_str(),
-                         RENAME_NOREPLACE) != 0) {
+    } else if (renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, path_.c_str(), RENAME_NOREPLACE) !=
+               0) {
         // File systems without the no-replace rename still refuse a hard
         // link over an existing name.
-        if (errno != EINVAL || link(m_temporary.c_str(), m_path.c_str()) != 0) {
+        if (errno != EINVAL || link(temporary_.c_str(), path_.c_str()) != 0) {
             if (errno == EEXIST) {
-                throw std::runtime_error(m_path + " exists already (--force replaces it)");
+                throw std::runtime_error(path_ + " exists already (--force replaces it)");
             }
-            throw Failure("cannot write", m_path);
+            throw Failure("cannot write", path_);
         }
-        unlink(m_temporary.c_str());
+        unlink(temporary_.c_str());
     }
-    m_temporary.clear();
-    Release(m_slot);
-    m_slot = -1;
+    temporary_.clear();
+    Release(slot_);
+    slot_ = -1;
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view data, bool replace) {

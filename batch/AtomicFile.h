@@ -30,16 +30,16 @@ public:
     // one step. Throws on any other failure, leaving no file behind.
     void Commit(bool replace);
 
-    const std::string& Path() const { return m_path; }
+    const std::string& Path() const { return path_; }
 
 private:
     void Discard();
 
-    std::string m_path;
-    std::string m_temporary;
-    int m_fd = -1;
-    int m_slot = -1;
-    long long m_written = 0;
+    std::string path_;
+    std::string temporary_;
+    int fd_ = -1;
+    int slot_ = -1;
+    long long written_ = 0;
 };
 
 // Removes the temporary files of unfinished AtomicFiles when the program is

@@ -168,13 +168,13 @@ const FragmentHolders& Holders() {
 
 class Run {
 public:
-    explicit Run(Options options) : m_options(std::move(options)) {}
+    explicit Run(Options options) : options_(std::move(options)) {}
 
     int Execute();
 
 private:
     void Message(const QString& text) {
-        m_progress.Clear();
+        progress_.Clear();
         std::fprintf(stderr, "dentiplot-batch: %s\n", qPrintable(text));
     }
     // An assessed row kept for its report.
@@ -203,23 +203,23 @@ private:
     void AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter::Sink& sink);
     bool WriteReports();
 
-    Options m_options;
-    Progress m_progress;
-    QString m_inputName;
-    long long m_inputSize = 0;
-    long long m_rowsNotAssessed = 0;
-    char m_delimiter = ',';
-    std::string m_lineEnd;
-    std::vector<ReportJob> m_jobs;
+    Options options_;
+    Progress progress_;
+    QString inputName_;
+    long long inputSize_ = 0;
+    long long rowsNotAssessed_ = 0;
+    char delimiter_ = ',';
+    std::string lineEnd_;
+    std::vector<ReportJob> jobs_;
 };
 
 Run::AssessedRows Run::AssessBatch(const RowJudge& judge, const Columns& columns,
                                    std::vector<CsvRecord> records, long long firstRow) const {
-    const bool wantReports = !m_options.reportsDir.isEmpty();
+    const bool wantReports = !options_.reportsDir.isEmpty();
     AssessedRows done;
     done.rows = static_cast<long long>(records.size());
     std::string& output = done.results;
-    CsvWriter writer(m_delimiter, m_lineEnd,
+    CsvWriter writer(delimiter_, lineEnd_,
                      [&output](std::string_view data) { output.append(data); });
     long long row = firstRow;
     for (CsvRecord& record : records) {
@@ -231,14 +231,14 @@ Run::AssessedRows Run::AssessBatch(const RowJudge& judge, const Columns& columns
             ++done.notAssessed;
         }
         QStringList advice;
-        if (outcome.status == RowStatus::Assessed && (m_options.advice || wantReports)) {
+        if (outcome.status == RowStatus::Assessed && (options_.advice || wantReports)) {
             advice = AssembleAdvice(RowJudge::ScoresOf(outcome), outcome.shares.Chance, Holders());
         }
         for (int column = 0; column < columns.width; ++column) {
             writer.Cell(column < static_cast<int>(record.cells.size()) ? record.cells[column]
                                                                        : std::string());
         }
-        WriteResultCells(writer, outcome, columns, m_options.advice ? &advice : nullptr);
+        WriteResultCells(writer, outcome, columns, options_.advice ? &advice : nullptr);
         writer.EndRecord();
         if (wantReports && outcome.status == RowStatus::Assessed) {
             done.assessed.push_back({outcome, std::move(record), std::move(advice), row});
@@ -252,27 +252,27 @@ Run::AssessedRows Run::AssessBatch(const RowJudge& judge, const Columns& columns
 void Run::Collect(AssessedRows done, const Columns& columns, const CsvWriter::Sink& sink) {
     for (const auto& [line, errors] : done.errors) {
         for (const QString& error : errors) {
-            Message(QStringLiteral("%1:%2: %3").arg(m_inputName).arg(line).arg(error));
+            Message(QStringLiteral("%1:%2: %3").arg(inputName_).arg(line).arg(error));
         }
     }
-    m_rowsNotAssessed += done.notAssessed;
+    rowsNotAssessed_ += done.notAssessed;
     sink(done.results);
     for (AssessedRow& assessed : done.assessed) {
         ReportJob job;
-        job.data = ReportDataFor(assessed.outcome, columns, assessed.record.cells, m_options.page);
+        job.data = ReportDataFor(assessed.outcome, columns, assessed.record.cells, options_.page);
         job.advice = std::move(assessed.advice);
-        if (columns.identNo != Columns::Absent &&
+        if (columns.identNo != Columns::kAbsent &&
             columns.identNo < static_cast<int>(assessed.record.cells.size())) {
             job.identNo = assessed.record.cells[columns.identNo];
         }
         job.row = assessed.row;
         job.line = assessed.record.line;
-        m_jobs.push_back(std::move(job));
+        jobs_.push_back(std::move(job));
     }
 }
 
 void Run::AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter::Sink& sink) {
-    if (m_options.advice || !m_options.reportsDir.isEmpty()) {
+    if (options_.advice || !options_.reportsDir.isEmpty()) {
         Holders(); // made once, before the workers share them
     }
     const RowJudge judge(columns);
@@ -289,7 +289,7 @@ void Run::AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter:
         AssessedRows done = work.Take();
         rowsDone += done.rows;
         Collect(std::move(done), columns, sink);
-        m_progress.Show("rows", rowsDone, 0, reader.BytesRead(), m_inputSize);
+        progress_.Show("rows", rowsDone, 0, reader.BytesRead(), inputSize_);
     };
     const auto give = [&](std::vector<CsvRecord> batch) {
         if (batch.empty()) {
@@ -331,14 +331,14 @@ void Run::AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter:
 }
 
 bool Run::WriteReports() {
-    const std::string dir = QDir::cleanPath(m_options.reportsDir).toStdString();
-    if (!QDir().mkpath(m_options.reportsDir)) {
-        Message(QStringLiteral("cannot make the folder %1").arg(m_options.reportsDir));
+    const std::string dir = QDir::cleanPath(options_.reportsDir).toStdString();
+    if (!QDir().mkpath(options_.reportsDir)) {
+        Message(QStringLiteral("cannot make the folder %1").arg(options_.reportsDir));
         return false;
     }
     std::vector<std::string> identNos;
     std::vector<long long> rows;
-    for (const ReportJob& job : m_jobs) {
+    for (const ReportJob& job : jobs_) {
         identNos.push_back(job.identNo);
         rows.push_back(job.row);
     }
@@ -346,17 +346,16 @@ bool Run::WriteReports() {
 
     // Every core renders reports; each report's name was fixed above, so the
     // files are the same whatever order they are finished in.
-    std::vector<std::string> errors(m_jobs.size());
+    std::vector<std::string> errors(jobs_.size());
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> finished{0};
     const auto work = [&] {
-        for (std::size_t i = next++; i < m_jobs.size(); i = next++) {
+        for (std::size_t i = next++; i < jobs_.size(); i = next++) {
             try {
-                const QByteArray pdf =
-                    RenderReport(m_jobs[i].data, m_jobs[i].advice, m_options.page);
+                const QByteArray pdf = RenderReport(jobs_[i].data, jobs_[i].advice, options_.page);
                 WriteFileAtomically(dir + "/" + names[i],
                                     {pdf.constData(), static_cast<std::size_t>(pdf.size())},
-                                    m_options.force);
+                                    options_.force);
             } catch (const std::exception& failure) {
                 errors[i] = failure.what();
             }
@@ -368,21 +367,21 @@ bool Run::WriteReports() {
     for (unsigned t = 0; t < threads; ++t) {
         workers.emplace_back(work);
     }
-    const auto total = static_cast<long long>(m_jobs.size());
-    while (finished.load() < m_jobs.size()) {
+    const auto total = static_cast<long long>(jobs_.size());
+    while (finished.load() < jobs_.size()) {
         const auto done = static_cast<long long>(finished.load());
-        m_progress.Show("reports", done, total, done, total);
+        progress_.Show("reports", done, total, done, total);
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     for (std::thread& worker : workers) {
         worker.join();
     }
     bool allWritten = true;
-    for (std::size_t i = 0; i < m_jobs.size(); ++i) {
+    for (std::size_t i = 0; i < jobs_.size(); ++i) {
         if (!errors[i].empty()) {
             Message(QStringLiteral("%1:%2: report not written: %3")
-                        .arg(m_inputName)
-                        .arg(m_jobs[i].line)
+                        .arg(inputName_)
+                        .arg(jobs_[i].line)
                         .arg(QString::fromStdString(errors[i])));
             allWritten = false;
         }
@@ -391,19 +390,19 @@ bool Run::WriteReports() {
 }
 
 int Run::Execute() {
-    const bool fromStdin = m_options.input == QStringLiteral("-");
-    m_inputName = fromStdin ? QStringLiteral("<stdin>") : m_options.input;
+    const bool fromStdin = options_.input == QStringLiteral("-");
+    inputName_ = fromStdin ? QStringLiteral("<stdin>") : options_.input;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        fromStdin ? nullptr : std::fopen(QFile::encodeName(m_options.input).constData(), "rb"),
+        fromStdin ? nullptr : std::fopen(QFile::encodeName(options_.input).constData(), "rb"),
         std::fclose);
     if (!fromStdin && !file) {
-        Message(QStringLiteral("cannot open %1: %2").arg(m_inputName, strerror(errno)));
+        Message(QStringLiteral("cannot open %1: %2").arg(inputName_, strerror(errno)));
         return BadInput;
     }
     std::FILE* input = fromStdin ? stdin : file.get();
     struct stat status {};
     if (fstat(fileno(input), &status) == 0 && S_ISREG(status.st_mode)) {
-        m_inputSize = status.st_size;
+        inputSize_ = status.st_size;
     }
 
     std::unique_ptr<AtomicFile> outputFile;
@@ -413,8 +412,8 @@ int Run::Execute() {
         reader.Next(header);
         const Columns columns = MatchColumns(header.cells);
 
-        if (!m_options.output.isEmpty() && m_options.output != QStringLiteral("-")) {
-            outputFile = std::make_unique<AtomicFile>(m_options.output.toStdString());
+        if (!options_.output.isEmpty() && options_.output != QStringLiteral("-")) {
+            outputFile = std::make_unique<AtomicFile>(options_.output.toStdString());
         }
         CsvWriter::Sink sink = [&outputFile](std::string_view data) {
             if (outputFile) {
@@ -423,16 +422,16 @@ int Run::Execute() {
                 throw std::runtime_error("cannot write the results to standard output");
             }
         };
-        m_delimiter = m_options.delimiter.value_or(reader.Delimiter());
-        m_lineEnd = reader.LineEnd();
-        CsvWriter writer(m_delimiter, m_lineEnd, sink);
+        delimiter_ = options_.delimiter.value_or(reader.Delimiter());
+        lineEnd_ = reader.LineEnd();
+        CsvWriter writer(delimiter_, lineEnd_, sink);
         if (reader.ByteOrderMark()) {
             writer.Raw("\xEF\xBB\xBF");
         }
         for (const std::string& name : header.cells) {
             writer.Cell(name);
         }
-        for (const QString& name : ResultHeaders(m_options.advice)) {
+        for (const QString& name : ResultHeaders(options_.advice)) {
             writer.Cell(name.toStdString());
         }
         writer.EndRecord();
@@ -444,20 +443,20 @@ int Run::Execute() {
             throw std::runtime_error("cannot write the results to standard output");
         }
     } catch (const MalformedFile& malformed) {
-        Message(QStringLiteral("%1:%2").arg(m_inputName, QString::fromStdString(malformed.what())));
+        Message(QStringLiteral("%1:%2").arg(inputName_, QString::fromStdString(malformed.what())));
         return BadInput;
     } catch (const std::exception& failure) {
         Message(QString::fromStdString(failure.what()));
         return BadInput;
     }
-    m_progress.Clear();
+    progress_.Clear();
 
     bool reportsWritten = true;
-    if (!m_options.reportsDir.isEmpty()) {
+    if (!options_.reportsDir.isEmpty()) {
         reportsWritten = WriteReports();
-        m_progress.Clear();
+        progress_.Clear();
     }
-    return m_rowsNotAssessed == 0 && reportsWritten ? EveryRowAssessed : RowsNotAssessed;
+    return rowsNotAssessed_ == 0 && reportsWritten ? EveryRowAssessed : RowsNotAssessed;
 }
 
 } // namespace

@@ -57,7 +57,7 @@ QStringList KnownColumns() {
 
 Columns MatchColumns(const std::vector<std::string>& header) {
     Columns columns;
-    columns.factors.fill(Columns::Absent);
+    columns.factors.fill(Columns::kAbsent);
     columns.width = static_cast<int>(header.size());
     columns.headers = header;
 
@@ -84,7 +84,7 @@ Columns MatchColumns(const std::vector<std::string>& header) {
             if (column.name.toCaseFolded() != name) {
                 continue;
             }
-            if (*column.column != Columns::Absent) {
+            if (*column.column != Columns::kAbsent) {
                 throw MalformedFile(1, "the column \"" + column.name.toStdString() +
                                            "\" is named twice in the header");
             }
@@ -92,7 +92,7 @@ Columns MatchColumns(const std::vector<std::string>& header) {
         }
     }
     for (const Wanted& column : wanted) {
-        if (column.required && *column.column == Columns::Absent) {
+        if (column.required && *column.column == Columns::kAbsent) {
             throw MalformedFile(1,
                                 "the header names no column \"" + column.name.toStdString() + "\"");
         }

@@ -16,15 +16,15 @@ namespace Batch {
 inline constexpr int kFactorCount = 10;
 
 struct Columns {
-    static constexpr int Absent = -1;
+    static constexpr int kAbsent = -1;
     std::array<int, kFactorCount> factors{}; // in factor order
-    int countryArea = Absent;
-    int group = Absent;
-    int name = Absent;
-    int identNo = Absent;
-    int date = Absent;
-    int examiner = Absent;
-    int comments = Absent;
+    int countryArea = kAbsent;
+    int group = kAbsent;
+    int name = kAbsent;
+    int identNo = kAbsent;
+    int date = kAbsent;
+    int examiner = kAbsent;
+    int comments = kAbsent;
     int width = 0;                    // number of cells in the header
     std::vector<std::string> headers; // the header cells as written
 };

@@ -46,7 +46,7 @@ char DetectDelimiter(const std::string& line) {
 } // namespace
 
 MalformedFile::MalformedFile(long long line, const std::string& what)
-    : std::runtime_error("line " + std::to_string(line) + ": " + what), m_line(line) {}
+    : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line) {}
 
 bool IsUtf8(const char* text, std::size_t size) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
@@ -90,28 +90,28 @@ bool IsUtf8(const char* text, std::size_t size) {
     return true;
 }
 
-CsvReader::CsvReader(std::FILE* input) : m_input(input), m_block(kBlockSize) {
-    m_parser = new csv_parser;
-    if (csv_init(m_parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
-        delete m_parser;
+CsvReader::CsvReader(std::FILE* input) : input_(input), block_(kBlockSize) {
+    parser_ = new csv_parser;
+    if (csv_init(parser_, CSV_STRICT | CSV_STRICT_FINI) != 0) {
+        delete parser_;
         throw std::bad_alloc();
     }
-    csv_set_space_func(m_parser, NeverBlank);
+    csv_set_space_func(parser_, NeverBlank);
     ReadHeaderLine();
 }
 
 CsvReader::~CsvReader() {
-    csv_free(m_parser);
-    delete m_parser;
+    csv_free(parser_);
+    delete parser_;
 }
 
 bool CsvReader::ReadBlock() {
-    m_blockSize = std::fread(m_block.data(), 1, m_block.size(), m_input);
-    if (m_blockSize == 0 && std::ferror(m_input)) {
+    blockSize_ = std::fread(block_.data(), 1, block_.size(), input_);
+    if (blockSize_ == 0 && std::ferror(input_)) {
         throw std::runtime_error(std::string("cannot read the input: ") + std::strerror(errno));
     }
-    m_bytesRead += static_cast<long long>(m_blockSize);
-    return m_blockSize > 0;
+    bytesRead_ += static_cast<long long>(blockSize_);
+    return blockSize_ > 0;
 }
 
 void CsvReader::ReadHeaderLine() {
@@ -119,10 +119,10 @@ void CsvReader::ReadHeaderLine() {
     // end; it is then parsed like the rest.
     std::string start;
     while (start.find('\n') == std::string::npos && ReadBlock()) {
-        start.append(m_block.data(), m_blockSize);
+        start.append(block_.data(), blockSize_);
     }
     if (start.rfind(kByteOrderMark, 0) == 0) {
-        m_byteOrderMark = true;
+        byteOrderMark_ = true;
         start.erase(0, std::strlen(kByteOrderMark));
     }
     const std::size_t end = start.find('\n');
@@ -130,85 +130,85 @@ void CsvReader::ReadHeaderLine() {
     if (header.find_first_not_of("\r") == std::string::npos) {
         throw MalformedFile(1, "there is no header line naming the columns");
     }
-    m_delimiter = DetectDelimiter(header);
-    m_lineEnd = header.ends_with('\r') ? "\r\n" : "\n";
-    csv_set_delim(m_parser, static_cast<unsigned char>(m_delimiter));
+    delimiter_ = DetectDelimiter(header);
+    lineEnd_ = header.ends_with('\r') ? "\r\n" : "\n";
+    csv_set_delim(parser_, static_cast<unsigned char>(delimiter_));
     FeedLines(start.data(), start.size());
 }
 
 void CsvReader::Feed(const char* data, std::size_t size) {
-    if (csv_parse(m_parser, data, size, CellCallback, RecordCallback, this) != size) {
-        if (csv_error(m_parser) == CSV_EPARSE) {
-            throw MalformedFile(m_line, "a quote stands inside a cell that is not quoted as a "
-                                        "whole, or text follows a closing quote");
+    if (csv_parse(parser_, data, size, CellCallback, RecordCallback, this) != size) {
+        if (csv_error(parser_) == CSV_EPARSE) {
+            throw MalformedFile(line_, "a quote stands inside a cell that is not quoted as a "
+                                       "whole, or text follows a closing quote");
         }
         throw std::bad_alloc();
     }
-    if (m_badCellLine != 0) {
-        throw MalformedFile(m_badCellLine, "the text is not UTF-8");
+    if (badCellLine_ != 0) {
+        throw MalformedFile(badCellLine_, "the text is not UTF-8");
     }
 }
 
 void CsvReader::FeedLines(const char* data, std::size_t size) {
     while (size > 0) {
-        if (m_atLineStart && m_recordPending && data[0] != '\r' && data[0] != '\n') {
+        if (atLineStart_ && recordPending_ && data[0] != '\r' && data[0] != '\n') {
             // Blank lines between records are skipped, as libcsv does.
-            m_current.line = m_line;
-            m_recordPending = false;
+            current_.line = line_;
+            recordPending_ = false;
         }
         const void* found = std::memchr(data, '\n', size);
         if (found == nullptr) {
             Feed(data, size);
-            m_atLineStart = false;
+            atLineStart_ = false;
             return;
         }
         const std::size_t length = static_cast<const char*>(found) - data + 1;
         Feed(data, length);
-        ++m_line;
-        m_atLineStart = true;
+        ++line_;
+        atLineStart_ = true;
         data += length;
         size -= length;
     }
 }
 
 void CsvReader::Finish() {
-    if (csv_fini(m_parser, CellCallback, RecordCallback, this) != 0) {
-        throw MalformedFile(m_current.line, "a quoted cell begun in this record is never closed");
+    if (csv_fini(parser_, CellCallback, RecordCallback, this) != 0) {
+        throw MalformedFile(current_.line, "a quoted cell begun in this record is never closed");
     }
-    if (m_badCellLine != 0) {
-        throw MalformedFile(m_badCellLine, "the text is not UTF-8");
+    if (badCellLine_ != 0) {
+        throw MalformedFile(badCellLine_, "the text is not UTF-8");
     }
 }
 
 void CsvReader::OnCell(const char* text, std::size_t size) {
-    if (m_badCellLine == 0 && !IsUtf8(text, size)) {
-        m_badCellLine = m_line;
+    if (badCellLine_ == 0 && !IsUtf8(text, size)) {
+        badCellLine_ = line_;
     }
-    m_current.cells.emplace_back(text, size);
+    current_.cells.emplace_back(text, size);
 }
 
 void CsvReader::OnRecordEnd() {
-    const std::size_t width = m_current.cells.size();
-    m_ready.push_back(std::move(m_current));
-    m_current.cells.clear();
-    m_current.cells.reserve(width);
-    m_recordPending = true;
+    const std::size_t width = current_.cells.size();
+    ready_.push_back(std::move(current_));
+    current_.cells.clear();
+    current_.cells.reserve(width);
+    recordPending_ = true;
 }
 
 bool CsvReader::Next(CsvRecord& record) {
-    while (m_ready.empty()) {
-        if (m_finished) {
+    while (ready_.empty()) {
+        if (finished_) {
             return false;
         }
         if (ReadBlock()) {
-            FeedLines(m_block.data(), m_blockSize);
+            FeedLines(block_.data(), blockSize_);
         } else {
-            m_finished = true;
+            finished_ = true;
             Finish();
         }
     }
-    record = std::move(m_ready.front());
-    m_ready.pop_front();
+    record = std::move(ready_.front());
+    ready_.pop_front();
     return true;
 }
 

@@ -28,10 +28,10 @@ struct CsvRecord {
 class MalformedFile : public std::runtime_error {
 public:
     MalformedFile(long long line, const std::string& what);
-    long long Line() const { return m_line; }
+    long long Line() const { return line_; }
 
 private:
-    long long m_line;
+    long long line_;
 };
 
 class CsvReader {
@@ -49,12 +49,12 @@ public:
     // not UTF-8, and std::runtime_error when reading fails.
     bool Next(CsvRecord& record);
 
-    char Delimiter() const { return m_delimiter; }
-    bool ByteOrderMark() const { return m_byteOrderMark; }
+    char Delimiter() const { return delimiter_; }
+    bool ByteOrderMark() const { return byteOrderMark_; }
     // "\r\n" or "\n", as the header line ends.
-    const std::string& LineEnd() const { return m_lineEnd; }
+    const std::string& LineEnd() const { return lineEnd_; }
     // Bytes of the input consumed so far.
-    long long BytesRead() const { return m_bytesRead; }
+    long long BytesRead() const { return bytesRead_; }
 
     // libcsv's callbacks, public only so that the C callbacks can reach them.
     void OnCell(const char* text, std::size_t size);
@@ -67,23 +67,23 @@ private:
     void FeedLines(const char* data, std::size_t size);
     void Finish();
 
-    std::FILE* m_input;
-    csv_parser* m_parser = nullptr;
-    std::vector<char> m_block;
-    std::size_t m_blockSize = 0;
-    std::string m_firstLine;
-    char m_delimiter = ',';
-    bool m_byteOrderMark = false;
-    std::string m_lineEnd = "\n";
-    long long m_bytesRead = 0;
-    bool m_finished = false;
+    std::FILE* input_;
+    csv_parser* parser_ = nullptr;
+    std::vector<char> block_;
+    std::size_t blockSize_ = 0;
+    std::string firstLine_;
+    char delimiter_ = ',';
+    bool byteOrderMark_ = false;
+    std::string lineEnd_ = "\n";
+    long long bytesRead_ = 0;
+    bool finished_ = false;
 
-    long long m_line = 1;        // physical line being fed
-    bool m_atLineStart = true;   // the next byte fed begins a line
-    bool m_recordPending = true; // the next non-blank line begins a record
-    CsvRecord m_current;
-    std::deque<CsvRecord> m_ready;
-    long long m_badCellLine = 0; // first line with a cell that is not UTF-8
+    long long line_ = 1;        // physical line being fed
+    bool atLineStart_ = true;   // the next byte fed begins a line
+    bool recordPending_ = true; // the next non-blank line begins a record
+    CsvRecord current_;
+    std::deque<CsvRecord> ready_;
+    long long badCellLine_ = 0; // first line with a cell that is not UTF-8
 };
 
 // Whether `text` is well-formed UTF-8.

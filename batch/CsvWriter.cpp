@@ -11,41 +11,41 @@ constexpr std::size_t kFirstSize = 64 * 1024;
 } // namespace
 
 CsvWriter::CsvWriter(char delimiter, std::string lineEnd, Sink sink)
-    : m_delimiter(delimiter), m_lineEnd(std::move(lineEnd)), m_sink(std::move(sink)) {
-    for (const char c : {m_delimiter, '"', '\r', '\n'}) {
-        m_special[static_cast<unsigned char>(c)] = true;
+    : delimiter_(delimiter), lineEnd_(std::move(lineEnd)), sink_(std::move(sink)) {
+    for (const char c : {delimiter_, '"', '\r', '\n'}) {
+        special_[static_cast<unsigned char>(c)] = true;
     }
 }
 
 void CsvWriter::Grow(std::size_t size) {
-    const std::size_t capacity = std::max({kFirstSize, 2 * m_capacity, m_used + size});
+    const std::size_t capacity = std::max({kFirstSize, 2 * capacity_, used_ + size});
     auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-    if (m_used > 0) {
-        std::memcpy(larger.get(), m_buffer.get(), m_used);
+    if (used_ > 0) {
+        std::memcpy(larger.get(), buffer_.get(), used_);
     }
-    m_buffer = std::move(larger);
-    m_capacity = capacity;
+    buffer_ = std::move(larger);
+    capacity_ = capacity;
 }
 
 void CsvWriter::Raw(std::string_view bytes) {
     char* out = Reserve(bytes.size());
     std::copy(bytes.begin(), bytes.end(), out);
-    m_used += bytes.size();
+    used_ += bytes.size();
 }
 
 void CsvWriter::Cell(std::string_view text) {
     // At most a delimiter, two quotes and every character doubled.
     char* out = Reserve(2 * text.size() + 3);
-    if (m_recordStarted) {
-        *out++ = m_delimiter;
+    if (recordStarted_) {
+        *out++ = delimiter_;
     }
-    m_recordStarted = true;
+    recordStarted_ = true;
     // Cells are short and seldom need quotes: copied while looked at, and
     // written again quoted when they do.
     char* const cellStart = out;
     bool special = false;
     for (const char c : text) {
-        special |= m_special[static_cast<unsigned char>(c)];
+        special |= special_[static_cast<unsigned char>(c)];
         *out++ = c;
     }
     if (special) {
@@ -59,22 +59,22 @@ void CsvWriter::Cell(std::string_view text) {
         }
         *out++ = '"';
     }
-    m_used = static_cast<std::size_t>(out - m_buffer.get());
+    used_ = static_cast<std::size_t>(out - buffer_.get());
 }
 
 void CsvWriter::EndRecord() {
-    Raw(m_lineEnd);
-    m_recordStarted = false;
-    if (m_used >= kFlushSize) {
+    Raw(lineEnd_);
+    recordStarted_ = false;
+    if (used_ >= kFlushSize) {
         Flush();
     }
 }
 
 void CsvWriter::Flush() {
-    if (m_used > 0) {
-        const std::size_t used = m_used;
-        m_used = 0;
-        m_sink({m_buffer.get(), used});
+    if (used_ > 0) {
+        const std::size_t used = used_;
+        used_ = 0;
+        sink_({buffer_.get(), used});
     }
 }
 

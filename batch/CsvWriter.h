@@ -32,23 +32,23 @@ public:
 private:
     // Room for `size` more bytes at the end of the buffer.
     char* Reserve(std::size_t size) {
-        if (m_capacity - m_used < size) {
+        if (capacity_ - used_ < size) {
             Grow(size);
         }
-        return m_buffer.get() + m_used;
+        return buffer_.get() + used_;
     }
     void Grow(std::size_t size);
 
-    char m_delimiter;
-    std::string m_lineEnd;
-    Sink m_sink;
+    char delimiter_;
+    std::string lineEnd_;
+    Sink sink_;
     // The characters that make a cell quoted.
-    std::array<bool, 256> m_special{};
-    // Written bytes are the first m_used of the m_capacity in m_buffer.
-    std::unique_ptr<char[]> m_buffer;
-    std::size_t m_capacity = 0;
-    std::size_t m_used = 0;
-    bool m_recordStarted = false;
+    std::array<bool, 256> special_{};
+    // Written bytes are the first used_ of the capacity_ in buffer_.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t used_ = 0;
+    bool recordStarted_ = false;
 };
 
 } // namespace Batch

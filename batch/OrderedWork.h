@@ -22,21 +22,21 @@ public:
     // `workers` threads (at least one); `capacity` tasks given and not taken
     // back at most (at least one).
     OrderedWork(unsigned workers, std::size_t capacity)
-        : m_capacity(std::max<std::size_t>(1, capacity)) {
+        : capacity_(std::max<std::size_t>(1, capacity)) {
         for (unsigned i = 0; i < std::max(1u, workers); ++i) {
-            m_threads.emplace_back([this] { Work(); });
+            threads_.emplace_back([this] { Work(); });
         }
     }
 
     // Tasks not begun are dropped; the workers finish the ones they are on.
     ~OrderedWork() {
         {
-            const std::lock_guard lock(m_mutex);
-            m_stopping = true;
-            m_queue.clear();
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+            queue_.clear();
         }
-        m_wake.notify_all();
-        for (std::thread& thread : m_threads) {
+        wake_.notify_all();
+        for (std::thread& thread : threads_) {
             thread.join();
         }
     }
@@ -44,26 +44,26 @@ public:
     OrderedWork(const OrderedWork&) = delete;
     OrderedWork& operator=(const OrderedWork&) = delete;
 
-    std::size_t Capacity() const { return m_capacity; }
+    std::size_t Capacity() const { return capacity_; }
     // Tasks given whose results have not been taken.
-    std::size_t Pending() const { return m_results.size(); }
+    std::size_t Pending() const { return results_.size(); }
 
     // Queues `task`; the caller keeps Pending() below Capacity().
     void Give(std::function<Result()> task) {
         std::packaged_task<Result()> job(std::move(task));
-        m_results.push_back(job.get_future());
+        results_.push_back(job.get_future());
         {
-            const std::lock_guard lock(m_mutex);
-            m_queue.push_back(std::move(job));
+            const std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(job));
         }
-        m_wake.notify_one();
+        wake_.notify_one();
     }
 
     // The result of the oldest task not taken yet, waiting for it; what the
     // task threw is thrown here.
     Result Take() {
-        std::future<Result> next = std::move(m_results.front());
-        m_results.pop_front();
+        std::future<Result> next = std::move(results_.front());
+        results_.pop_front();
         return next.get();
     }
 
@@ -72,25 +72,25 @@ private:
         for (;;) {
             std::packaged_task<Result()> job;
             {
-                std::unique_lock lock(m_mutex);
-                m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
-                if (m_stopping) {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+                if (stopping_) {
                     return;
                 }
-                job = std::move(m_queue.front());
-                m_queue.pop_front();
+                job = std::move(queue_.front());
+                queue_.pop_front();
             }
             job();
         }
     }
 
-    const std::size_t m_capacity;
-    std::deque<std::future<Result>> m_results; // the caller's side only
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::deque<std::packaged_task<Result()>> m_queue;
-    bool m_stopping = false;
-    std::vector<std::thread> m_threads;
+    const std::size_t capacity_;
+    std::deque<std::future<Result>> results_; // the caller's side only
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::packaged_task<Result()>> queue_;
+    bool stopping_ = false;
+    std::vector<std::thread> threads_;
 };
 
 } // namespace Batch

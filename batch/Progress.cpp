@@ -10,25 +10,25 @@ constexpr int kBarWidth = 30;
 }
 
 Progress::Progress()
-    : m_enabled(isatty(STDERR_FILENO) != 0), m_start(std::chrono::steady_clock::now()) {}
+    : enabled_(isatty(STDERR_FILENO) != 0), start_(std::chrono::steady_clock::now()) {}
 
 void Progress::Show(const std::string& what, long long done, long long total, long long fraction,
                     long long fractionTotal) {
-    if (!m_enabled) {
+    if (!enabled_) {
         return;
     }
     const auto now = std::chrono::steady_clock::now();
-    if (m_shown && now - m_lastDrawn < std::chrono::milliseconds(100)) {
+    if (shown_ && now - lastDrawn_ < std::chrono::milliseconds(100)) {
         return;
     }
-    m_lastDrawn = now;
-    m_shown = true;
+    lastDrawn_ = now;
+    shown_ = true;
     const double part =
         fractionTotal > 0 ? static_cast<double>(fraction) / static_cast<double>(fractionTotal) : 0;
     const int filled = static_cast<int>(part * kBarWidth);
     std::string bar(static_cast<std::size_t>(filled), '#');
     bar.resize(kBarWidth, '.');
-    const double elapsed = std::chrono::duration<double>(now - m_start).count();
+    const double elapsed = std::chrono::duration<double>(now - start_).count();
     std::string left = "--:--";
     if (part > 0.001) {
         const long long seconds = static_cast<long long>(elapsed / part - elapsed);
@@ -47,9 +47,9 @@ void Progress::Show(const std::string& what, long long done, long long total, lo
 }
 
 void Progress::Clear() {
-    if (m_enabled && m_shown) {
+    if (enabled_ && shown_) {
         std::fputs("\r\x1b[K", stderr);
-        m_shown = false;
+        shown_ = false;
     }
 }
 

@@ -21,10 +21,10 @@ public:
     void Clear();
 
 private:
-    bool m_enabled;
-    bool m_shown = false;
-    std::chrono::steady_clock::time_point m_start;
-    std::chrono::steady_clock::time_point m_lastDrawn;
+    bool enabled_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point start_;
+    std::chrono::steady_clock::time_point lastDrawn_;
 };
 
 } // namespace Batch

@@ -19,40 +19,40 @@ namespace {
 // Finish is called.
 class ContinuedDocument final : public Printing::PageCanvas {
 public:
-    explicit ContinuedDocument(Printing::PageCanvas& pdf) : m_pdf(pdf) {}
+    explicit ContinuedDocument(Printing::PageCanvas& pdf) : pdf_(pdf) {}
 
-    void Finish() { m_pdf.EndDoc(); }
+    void Finish() { pdf_.EndDoc(); }
 
-    QSize PrintableSize() const override { return m_pdf.PrintableSize(); }
+    QSize PrintableSize() const override { return pdf_.PrintableSize(); }
     void BeginDoc(const QString& title) override {
-        if (m_begun) {
-            m_pdf.NewPage();
+        if (begun_) {
+            pdf_.NewPage();
         } else {
-            m_pdf.BeginDoc(title);
-            m_begun = true;
+            pdf_.BeginDoc(title);
+            begun_ = true;
         }
     }
-    void NewPage() override { m_pdf.NewPage(); }
+    void NewPage() override { pdf_.NewPage(); }
     void EndDoc() override {}
     void SetFont(const QString& face, int pointSize, bool bold) override {
-        m_pdf.SetFont(face, pointSize, bold);
+        pdf_.SetFont(face, pointSize, bold);
     }
-    void SetPenWidth(int pixels) override { m_pdf.SetPenWidth(pixels); }
+    void SetPenWidth(int pixels) override { pdf_.SetPenWidth(pixels); }
     void SetFill(Printing::FillStyle style, const QColor& colour) override {
-        m_pdf.SetFill(style, colour);
+        pdf_.SetFill(style, colour);
     }
     void Rectangle(QPoint topLeft, QPoint bottomRight) override {
-        m_pdf.Rectangle(topLeft, bottomRight);
+        pdf_.Rectangle(topLeft, bottomRight);
     }
     void Pie(QPoint boxTopLeft, QPoint boxBottomRight, QPoint start, QPoint end) override {
-        m_pdf.Pie(boxTopLeft, boxBottomRight, start, end);
+        pdf_.Pie(boxTopLeft, boxBottomRight, start, end);
     }
-    void Line(QPoint from, QPoint to) override { m_pdf.Line(from, to); }
-    void Text(QPoint topLeft, const QString& text) override { m_pdf.Text(topLeft, text); }
+    void Line(QPoint from, QPoint to) override { pdf_.Line(from, to); }
+    void Text(QPoint topLeft, const QString& text) override { pdf_.Text(topLeft, text); }
 
 private:
-    Printing::PageCanvas& m_pdf;
-    bool m_begun = false;
+    Printing::PageCanvas& pdf_;
+    bool begun_ = false;
 };
 
 QString CellText(const std::vector<std::string>& cells, int column) {

@@ -88,7 +88,7 @@ void WriteResultCells(CsvWriter& writer, const RowOutcome& outcome, const Column
         BandText(ChanceBand::Band80100).toStdString()};
     writer.Cell(bands[static_cast<int>(outcome.band)]);
     // The keys joined by blanks; a key is three characters ("4.1").
-    std::array<char, 8 * AdviceKeyList::Capacity> keys{};
+    std::array<char, 8 * AdviceKeyList::kCapacity> keys{};
     std::size_t used = 0;
     for (const std::string_view key : outcome.adviceKeys) {
         if (used > 0 && used < keys.size()) {

@@ -49,23 +49,23 @@ QString BandText(ChanceBand band) {
     return QStringLiteral("81-100");
 }
 
-RowJudge::RowJudge(const Columns& columns) : m_columns(columns) {
+RowJudge::RowJudge(const Columns& columns) : columns_(columns) {
     for (int factor = 0; factor < kFactorCount; ++factor) {
         for (int byte = 0; byte < 256; ++byte) {
-            m_single[factor][byte] = JudgeScore(std::string(1, static_cast<char>(byte)), factor);
+            single_[factor][byte] = JudgeScore(std::string(1, static_cast<char>(byte)), factor);
         }
-        m_empty[factor] = JudgeScore({}, factor);
+        empty_[factor] = JudgeScore({}, factor);
     }
     const QStringList& items = SelectorItems::Texts();
     for (qsizetype i = 0; i < items.size(); ++i) {
-        m_itemTexts.push_back(items[i].toStdString());
-        m_itemCodes.push_back(QString::number(i + 1).toStdString());
+        itemTexts_.push_back(items[i].toStdString());
+        itemCodes_.push_back(QString::number(i + 1).toStdString());
     }
 }
 
 int RowJudge::ExactSelectorCode(const std::string& cell) const {
-    for (std::size_t i = 0; i < m_itemTexts.size(); ++i) {
-        if (cell == m_itemTexts[i] || cell == m_itemCodes[i]) {
+    for (std::size_t i = 0; i < itemTexts_.size(); ++i) {
+        if (cell == itemTexts_[i] || cell == itemCodes_[i]) {
             return static_cast<int>(i + 1);
         }
     }
@@ -95,10 +95,10 @@ RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
         outcome.status = RowStatus::Empty;
         return outcome;
     }
-    if (static_cast<int>(cells.size()) != m_columns.width) {
+    if (static_cast<int>(cells.size()) != columns_.width) {
         outcome.errors.push_back({-1, QStringLiteral("the row has %1 cells where the header has %2")
                                           .arg(cells.size())
-                                          .arg(m_columns.width)});
+                                          .arg(columns_.width)});
     }
     static const std::string kNoCell;
     const auto cell = [&cells](int column) -> const std::string& {
@@ -106,12 +106,12 @@ RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
     };
 
     for (int factor = 0; factor < kFactorCount; ++factor) {
-        const int column = m_columns.factors[factor];
+        const int column = columns_.factors[factor];
         const std::string& text = cell(column);
         ScoreVerdict judged;
         const ScoreVerdict& verdict = text.size() == 1
-                                          ? m_single[factor][static_cast<unsigned char>(text[0])]
-                                      : text.empty() ? m_empty[factor]
+                                          ? single_[factor][static_cast<unsigned char>(text[0])]
+                                      : text.empty() ? empty_[factor]
                                                      : (judged = JudgeScore(text, factor));
         if (verdict.accepted) {
             outcome.scores[factor] = verdict.score;
@@ -131,8 +131,8 @@ RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
             code = static_cast<std::uint8_t>(found);
         }
     };
-    selector(m_columns.countryArea, outcome.countryArea);
-    selector(m_columns.group, outcome.group);
+    selector(columns_.countryArea, outcome.countryArea);
+    selector(columns_.group, outcome.group);
     if (!outcome.errors.empty()) {
         outcome.status = RowStatus::Error;
         return outcome;
@@ -144,8 +144,8 @@ RowOutcome RowJudge::Judge(const std::vector<std::string>& cells) const {
     model.SetGroup(outcome.group);
     const std::uint8_t missing = model.EnterScores({outcome.scores.data(), outcome.scores.size()});
     if (!PieItems::ChartMayShow(missing, outcome.countryArea, outcome.group)) {
-        outcome.status = missing >= InmBearb::RiskModel::MissingLimit ? RowStatus::TooManyBlank
-                                                                      : RowStatus::SelectorNotSet;
+        outcome.status = missing >= InmBearb::RiskModel::kMissingLimit ? RowStatus::TooManyBlank
+                                                                       : RowStatus::SelectorNotSet;
         return outcome;
     }
     outcome.status = RowStatus::Assessed;

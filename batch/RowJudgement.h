@@ -67,14 +67,14 @@ private:
     // A selector cell spelt exactly as an item text or code: its code.
     int ExactSelectorCode(const std::string& cell) const;
 
-    Columns m_columns;
+    Columns columns_;
     // The verdict for every one-character cell, by factor: nearly every cell
     // of a real spreadsheet is one of these.
-    std::array<std::array<ScoreVerdict, 256>, kFactorCount> m_single;
-    std::array<ScoreVerdict, kFactorCount> m_empty; // and for an empty cell
+    std::array<std::array<ScoreVerdict, 256>, kFactorCount> single_;
+    std::array<ScoreVerdict, kFactorCount> empty_; // and for an empty cell
     // The item texts and codes as UTF-8, by selection code less one.
-    std::vector<std::string> m_itemTexts;
-    std::vector<std::string> m_itemCodes;
+    std::vector<std::string> itemTexts_;
+    std::vector<std::string> itemCodes_;
 };
 
 // The selector code a cell names: an item text ("Standard set", "Low risk",

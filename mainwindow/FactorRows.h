@@ -20,7 +20,7 @@ struct Row {
     int top;          // top of the row's edit and spin button
 };
 
-inline constexpr int kRowCount = InmBearb::RiskModel::FactorCount;
+inline constexpr int kRowCount = InmBearb::RiskModel::kFactorCount;
 
 // Rows in factor order; row i (0-based) is factor i + 1 of the risk model.
 const std::array<Row, kRowCount>& Rows();

@@ -53,16 +53,16 @@ const std::array<Row, kRowCount>& Rows() {
 }
 
 std::array<Square, kRowCount> Squares(int bitsPerPixel) {
-    static_assert(kRowCount == PlainSectorColours.size());
+    static_assert(kRowCount == kPlainSectorColours.size());
     std::array<Square, kRowCount> squares;
     for (int i = 0; i < kRowCount; ++i) {
-        squares[i] = Square{PlainSectorColours[i], PlainSectorColours[i], 1};
+        squares[i] = Square{kPlainSectorColours[i], kPlainSectorColours[i], 1};
     }
-    if (bitsPerPixel >= SectorColourDepth) {
+    if (bitsPerPixel >= kSectorColourDepth) {
         // A pen as wide as half the square covers it: the sector colour shows.
         // Circumstances is yellow in both palettes and keeps its thin pen.
         for (int i = 0; i < kRowCount - 1; ++i) {
-            squares[i].pen = SectorColours[i];
+            squares[i].pen = kSectorColours[i];
             squares[i].penWidth = kFillingPenWidth;
         }
     } else {

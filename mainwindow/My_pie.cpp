@@ -204,8 +204,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-std::array<QString, InmBearb::RiskModel::FactorCount> TForm1::ScoreTexts() const {
-    std::array<QString, InmBearb::RiskModel::FactorCount> texts;
+std::array<QString, InmBearb::RiskModel::kFactorCount> TForm1::ScoreTexts() const {
+    std::array<QString, InmBearb::RiskModel::kFactorCount> texts;
     for (int i = 0; i < FactorRows::kRowCount; ++i) {
         texts[i] = ui_.edits[i]->text();
     }

@@ -58,7 +58,7 @@ public:
     const NotesStore& Notes() const { return notes_; }
 
     // The texts of the ten score edits in factor order, as they stand.
-    std::array<QString, InmBearb::RiskModel::FactorCount> ScoreTexts() const;
+    std::array<QString, InmBearb::RiskModel::kFactorCount> ScoreTexts() const;
 
     // Brings the chart area in line with the risk model after an entry:
     // the chart, "Print" and the advice command show together, or the

@@ -228,11 +228,11 @@ void TForm1Ui::CreateChartArea() {
     pie->setFont(SansFont(20));
     // The data lines come in the order chance, Circumstances, Susceptibility,
     // Bacteria, Diet.
-    pie->SetColour1(SectorColours[SectorIndex::Chance]);
-    pie->SetColour2(SectorColours[SectorIndex::Circumstances]);
-    pie->SetColour3(SectorColours[SectorIndex::Susceptibility]);
-    pie->SetColour4(SectorColours[SectorIndex::Bacteria]);
-    pie->SetColour5(SectorColours[SectorIndex::Diet]);
+    pie->SetColour1(kSectorColours[SectorIndex::Chance]);
+    pie->SetColour2(kSectorColours[SectorIndex::Circumstances]);
+    pie->SetColour3(kSectorColours[SectorIndex::Susceptibility]);
+    pie->SetColour4(kSectorColours[SectorIndex::Bacteria]);
+    pie->SetColour5(kSectorColours[SectorIndex::Diet]);
     pie->SetColour6(QColor(255, 224, 255));
 
     panel7 = MakePanel(panel4, QStringLiteral("Panel7"), QFrame::Plain);

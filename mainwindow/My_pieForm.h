@@ -48,8 +48,8 @@ public:
 
     QComboBox* countryArea = nullptr; // ComboBox2
     QComboBox* group = nullptr;       // ComboBox1
-    std::array<TScoreEdit*, InmBearb::RiskModel::FactorCount> edits{};
-    std::array<TSpinButton*, InmBearb::RiskModel::FactorCount> spins{};
+    std::array<TScoreEdit*, InmBearb::RiskModel::kFactorCount> edits{};
+    std::array<TSpinButton*, InmBearb::RiskModel::kFactorCount> spins{};
     std::array<TShape*, 5> shapes{};
     std::array<QLabel*, 4> identLabels{};
 

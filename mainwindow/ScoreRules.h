@@ -10,7 +10,7 @@
 namespace ScoreRules {
 
 // The text of an empty score edit: the model's blank cell.
-inline const QString kBlank = QString(QLatin1Char(InmBearb::RiskModel::Blank));
+inline const QString kBlank = QString(QLatin1Char(InmBearb::RiskModel::kBlank));
 
 enum class Verdict {
     Blank,      // not entered: hand the blank to the model

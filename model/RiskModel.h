@@ -14,11 +14,11 @@ namespace InmBearb {
 
 class RiskModel {
 public:
-    static constexpr std::uint8_t FactorCount = 10;
+    static constexpr std::uint8_t kFactorCount = 10;
     // A cell holding this character is a factor not entered yet.
-    static constexpr char Blank = ' ';
+    static constexpr char kBlank = ' ';
     // The computation runs only while fewer factors than this are blank.
-    static constexpr std::uint8_t MissingLimit = 4;
+    static constexpr std::uint8_t kMissingLimit = 4;
 
     // Starts with every cell blank, both codes 0 and all results 0.
     RiskModel();
@@ -69,7 +69,7 @@ private:
     ScoreReading ReadScores() const;
     void UpdateChanceAdjustment();
 
-    std::array<char, FactorCount> cells_;
+    std::array<char, kFactorCount> cells_;
     std::uint8_t countryAreaCode_ = 0;
     std::uint8_t groupCode_ = 0;
     double chanceAdjustment_ = 0;

@@ -17,7 +17,7 @@ constexpr double Floored(double value, double floor) {
 }
 
 // Interaction points below this are replaced by a single point.
-constexpr double MinimumInteraction = 8.0;
+constexpr double kMinimumInteraction = 8.0;
 
 } // namespace
 
@@ -74,7 +74,7 @@ SectorComputation ComputeSectors(const FactorScores& scores, double chanceAdjust
     r.CombinationPoints = When(DC + DF + PA > 7, 10) + When(DC + DF + MS > 6, 17) -
                           When(DC == 0, 10) + When(DC + DF + PA + MS + FP > 9, 14);
     const double interaction = r.PairPoints + r.CombinationPoints;
-    r.InteractionPoints = interaction < MinimumInteraction ? 1.0 : interaction;
+    r.InteractionPoints = interaction < kMinimumInteraction ? 1.0 : interaction;
 
     // Generous fluoride use takes part of the risk sectors back.
     r.FluorideCredit =

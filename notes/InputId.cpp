@@ -146,13 +146,14 @@ void TPatientIdent::CreateFrames() {
 
 void TPatientIdent::CreateFields() {
     AddLabel(QStringLiteral("Label1"), QStringLiteral("Name"), 34, 39);
-    Edit1 = AddEdit(QStringLiteral("Edit1"), NotesStore::NameCapacity, QRect(98, 34, 223, 24));
+    Edit1 = AddEdit(QStringLiteral("Edit1"), NotesStore::kNameCapacity, QRect(98, 34, 223, 24));
     AddLabel(QStringLiteral("Label2"), QStringLiteral("Ident. No"), 379, 43);
-    Edit2 = AddEdit(QStringLiteral("Edit2"), NotesStore::IdentNoCapacity, QRect(464, 36, 186, 24));
+    Edit2 = AddEdit(QStringLiteral("Edit2"), NotesStore::kIdentNoCapacity, QRect(464, 36, 186, 24));
     AddLabel(QStringLiteral("Label3"), QStringLiteral("Date"), 34, 96);
-    Edit3 = AddEdit(QStringLiteral("Edit3"), NotesStore::DateCapacity, QRect(99, 92, 162, 24));
+    Edit3 = AddEdit(QStringLiteral("Edit3"), NotesStore::kDateCapacity, QRect(99, 92, 162, 24));
     AddLabel(QStringLiteral("Label4"), QStringLiteral("Examiner"), 381, 94);
-    Edit4 = AddEdit(QStringLiteral("Edit4"), NotesStore::ExaminerCapacity, QRect(467, 88, 184, 24));
+    Edit4 =
+        AddEdit(QStringLiteral("Edit4"), NotesStore::kExaminerCapacity, QRect(467, 88, 184, 24));
 }
 
 void TPatientIdent::CreateComment() {
@@ -224,10 +225,10 @@ void TPatientIdent::LoadFrom(const NotesStore& store) {
 }
 
 void TPatientIdent::StoreInto(NotesStore& store) const {
-    store.name = LeftCharacters(Edit1->text(), NotesStore::NameCapacity);
-    store.identNo = LeftCharacters(Edit2->text(), NotesStore::IdentNoCapacity);
-    store.date = LeftCharacters(Edit3->text(), NotesStore::DateCapacity);
-    store.examiner = LeftCharacters(Edit4->text(), NotesStore::ExaminerCapacity);
+    store.name = LeftCharacters(Edit1->text(), NotesStore::kNameCapacity);
+    store.identNo = LeftCharacters(Edit2->text(), NotesStore::kIdentNoCapacity);
+    store.date = LeftCharacters(Edit3->text(), NotesStore::kDateCapacity);
+    store.examiner = LeftCharacters(Edit4->text(), NotesStore::kExaminerCapacity);
     store.lines = SRichEdit1->DisplayedLines();
 }
 

@@ -10,10 +10,10 @@
 
 struct NotesStore {
     // Longest text each identification string keeps; longer input is cut.
-    static constexpr int NameCapacity = 31;
-    static constexpr int IdentNoCapacity = 31;
-    static constexpr int DateCapacity = 23;
-    static constexpr int ExaminerCapacity = 31;
+    static constexpr int kNameCapacity = 31;
+    static constexpr int kIdentNoCapacity = 31;
+    static constexpr int kDateCapacity = 23;
+    static constexpr int kExaminerCapacity = 31;
 
     QString name;
     QString identNo;

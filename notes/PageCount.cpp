@@ -8,10 +8,10 @@ namespace PageCount {
 
 int PageOfLine(int lineIndex) {
     const int index = std::max(lineIndex, 0);
-    if (index < FirstPageLines) {
+    if (index < kFirstPageLines) {
         return 1;
     }
-    return (index - FirstPageLines) / FurtherPageLines + 2;
+    return (index - kFirstPageLines) / kFurtherPageLines + 2;
 }
 
 int PageTotal(int lineCount) {

@@ -8,8 +8,8 @@
 
 namespace PageCount {
 
-inline constexpr int FirstPageLines = 25;
-inline constexpr int FurtherPageLines = 55;
+inline constexpr int kFirstPageLines = 25;
+inline constexpr int kFurtherPageLines = 55;
 
 // 1-based page that holds the comment line with 0-based index `lineIndex`:
 // indices 0-24 are on page 1, 25-79 on page 2, 80-134 on page 3, ...

@@ -41,13 +41,13 @@ QString StoredText(QString text) {
 
 // Characters without a blank beyond which a run is wrapped anywhere: such a
 // run is many times wider than any line, so it is broken inside in any case.
-constexpr int LongRunLength = 2000;
+constexpr int kLongRunLength = 2000;
 
 bool HasLongRun(const QString& text) {
     int run = 0;
     for (const QChar c : text) {
         run = c.isSpace() ? 0 : run + 1;
-        if (run >= LongRunLength) {
+        if (run >= kLongRunLength) {
             return true;
         }
     }

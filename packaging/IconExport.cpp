@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr const char* IconName = "org.example.Dentiplot";
-constexpr int Sizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr const char* kIconName = "org.example.Dentiplot";
+constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 bool WritePng(const QString& folder, int size) {
     const QString dir = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
@@ -29,7 +29,7 @@ bool WritePng(const QString& folder, int size) {
         painter.setRenderHint(QPainter::Antialiasing);
         PaintProgramIcon(painter, QRectF(0, 0, size, size));
     }
-    return QDir().mkpath(dir) && image.save(QStringLiteral("%1/%2.png").arg(dir, IconName));
+    return QDir().mkpath(dir) && image.save(QStringLiteral("%1/%2.png").arg(dir, kIconName));
 }
 
 bool WriteSvg(const QString& folder) {
@@ -38,7 +38,7 @@ bool WriteSvg(const QString& folder) {
         return false;
     }
     QSvgGenerator svg;
-    svg.setFileName(QStringLiteral("%1/%2.svg").arg(dir, IconName));
+    svg.setFileName(QStringLiteral("%1/%2.svg").arg(dir, kIconName));
     svg.setSize(QSize(256, 256));
     svg.setViewBox(QRect(0, 0, 256, 256));
     svg.setTitle(QStringLiteral("Dentiplot"));
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    for (const int size : Sizes) {
+    for (const int size : kSizes) {
         if (!WritePng(folder, size)) {
             std::fprintf(stderr, "dentiplot_icon_export: cannot write the %d pixel icon\n", size);
             return 1;

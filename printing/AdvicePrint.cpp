@@ -8,26 +8,26 @@ namespace Printing {
 
 namespace {
 
-const QString& TextFace = Fonts::SerifFace;
+const QString& kTextFace = Fonts::kSerifFace;
 const QString Heading = QStringLiteral("Preliminary interpretation and proposed measures");
 
 // Line i of a page starts 1120 + 300 * i units down; lines 0 to 52 fit on the
 // 17220-unit page, line 53 would start only 200 units above its bottom edge.
-constexpr int LinesPerPage = 53;
+constexpr int kLinesPerPage = 53;
 
 // The patient's notes in the top right corner and the heading, then the text
 // font for the advice lines.
 void DrawPageHead(PageCanvas& canvas, const PageScale& s, const QStringList& notes) {
-    canvas.SetFont(TextFace, 10, false);
+    canvas.SetFont(kTextFace, 10, false);
     const int x = s.X(9390);
     int row = 0;
     for (const QString& note : notes) {
         canvas.Text({x, s.Y(108 + 230 * row)}, note);
         ++row;
     }
-    canvas.SetFont(TextFace, 14, true);
+    canvas.SetFont(kTextFace, 14, true);
     canvas.Text(s.At(1856, 130), Heading);
-    canvas.SetFont(TextFace, 12, false);
+    canvas.SetFont(kTextFace, 12, false);
 }
 
 void DrawAdvicePages(PageCanvas& canvas, const PageScale& s, const QStringList& notes,
@@ -35,7 +35,7 @@ void DrawAdvicePages(PageCanvas& canvas, const PageScale& s, const QStringList& 
     DrawPageHead(canvas, s, notes);
     const int x = s.X(1740);
     for (int i = 0; i < lines.size(); ++i) {
-        const int onPage = i % LinesPerPage;
+        const int onPage = i % kLinesPerPage;
         // Nothing of the text is dropped: what the first page cannot hold
         // continues on further pages laid out like the first. The heading is
         // repeated as it stands; a longer one could run into the notes.

@@ -13,7 +13,7 @@ namespace {
 // Resolution assumed for a printer that advertises none: the print system
 // itself assumes 300 dpi for a printer description without a resolution, so
 // the printout's pen widths match what such a printer is treated as.
-constexpr int FallbackResolution = 300;
+constexpr int kFallbackResolution = 300;
 
 struct DestFree {
     void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
@@ -108,13 +108,13 @@ int DefaultResolution(cups_dest_t* dest, cups_dinfo_t* info) {
     ipp_attribute_t* resolution =
         cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution");
     if (resolution == nullptr || ippGetValueTag(resolution) != IPP_TAG_RESOLUTION) {
-        return FallbackResolution;
+        return kFallbackResolution;
     }
     int down = 0;
     ipp_res_t units = IPP_RES_PER_INCH;
     const int across = ippGetResolution(resolution, 0, &down, &units);
     const int dpi = units == IPP_RES_PER_CM ? qRound(across * 2.54) : across;
-    return dpi > 0 ? dpi : FallbackResolution;
+    return dpi > 0 ? dpi : kFallbackResolution;
 }
 
 } // namespace

@@ -39,23 +39,23 @@ public:
 
     // Device pixels of one hatch pixel: hatch lines are as far apart and as
     // thick on paper as the standard hatches on a 96 dpi screen.
-    double HatchScale() const { return m_hatchScale; }
+    double HatchScale() const { return hatchScale_; }
 
 private:
     void ApplyPen();
     void ApplyBrush();
 
-    QPainter& m_painter;
-    QPaintDevice& m_device;
-    double m_hatchScale;
-    QFont m_font;
-    std::optional<int> m_ascent; // of m_font on the device, once measured
+    QPainter& painter_;
+    QPaintDevice& device_;
+    double hatchScale_;
+    QFont font_;
+    std::optional<int> ascent_; // of font_ on the device, once measured
     // The last face asked for and the face it is printed in.
-    QString m_askedFace;
-    QString m_printFace;
-    int m_penWidth = 1;
-    FillStyle m_fill = FillStyle::None;
-    QColor m_fillColour = Qt::black;
+    QString askedFace_;
+    QString printFace_;
+    int penWidth_ = 1;
+    FillStyle fill_ = FillStyle::None;
+    QColor fillColour_ = Qt::black;
 };
 
 } // namespace Printing

@@ -13,8 +13,8 @@
 
 namespace Printing {
 
-inline constexpr double PageUnitsAcross = 12000.0;
-inline constexpr double PageUnitsDown = 17220.0;
+inline constexpr double kPageUnitsAcross = 12000.0;
+inline constexpr double kPageUnitsDown = 17220.0;
 
 struct PageScale {
     double sx = 0.0; // device pixels per page unit across
@@ -22,7 +22,7 @@ struct PageScale {
 
     // The scale that maps the whole page onto a printable area of this size.
     static PageScale ForPrintableSize(QSize pixels) {
-        return {pixels.width() / PageUnitsAcross, pixels.height() / PageUnitsDown};
+        return {pixels.width() / kPageUnitsAcross, pixels.height() / kPageUnitsDown};
     }
 
     int X(double units) const { return Numeric::RoundToInt(units * sx); }

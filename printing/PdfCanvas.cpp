@@ -10,7 +10,7 @@
 namespace Printing {
 
 PdfCanvas::PdfCanvas(const QPageLayout& layout, int resolution, DocumentSink sink)
-    : m_layout(layout), m_resolution(resolution), m_sink(std::move(sink)) {}
+    : layout_(layout), resolution_(resolution), sink_(std::move(sink)) {}
 
 PdfCanvas::~PdfCanvas() {
     // A document still open here was abandoned by its caller: drop it.
@@ -18,45 +18,45 @@ PdfCanvas::~PdfCanvas() {
 }
 
 QSize PdfCanvas::PrintableSize() const {
-    return m_layout.paintRectPixels(m_resolution).size();
+    return layout_.paintRectPixels(resolution_).size();
 }
 
 void PdfCanvas::BeginDoc(const QString& title) {
-    if (m_painter) {
+    if (painter_) {
         throw std::runtime_error("Printing in progress");
     }
-    m_title = title;
-    m_buffer = std::make_unique<QBuffer>();
-    m_buffer->open(QIODevice::WriteOnly);
-    m_writer = std::make_unique<QPdfWriter>(m_buffer.get());
-    m_writer->setCreator(QStringLiteral("Dentiplot"));
-    m_writer->setTitle(title);
-    m_writer->setResolution(m_resolution);
-    m_writer->setPageLayout(m_layout);
-    m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_writer.get())) {
+    title_ = title;
+    buffer_ = std::make_unique<QBuffer>();
+    buffer_->open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(buffer_.get());
+    writer_->setCreator(QStringLiteral("Dentiplot"));
+    writer_->setTitle(title);
+    writer_->setResolution(resolution_);
+    writer_->setPageLayout(layout_);
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(writer_.get())) {
         Close();
         throw std::runtime_error("Printer selected is not valid");
     }
-    m_page = std::make_unique<PagePainter>(*m_painter, *m_writer, m_resolution);
+    page_ = std::make_unique<PagePainter>(*painter_, *writer_, resolution_);
 }
 
 void PdfCanvas::NewPage() {
     Page();
-    if (!m_writer->newPage()) {
+    if (!writer_->newPage()) {
         throw std::runtime_error("The printer refused a new page");
     }
 }
 
 void PdfCanvas::EndDoc() {
     Page();
-    m_page.reset();
-    m_painter->end();
-    const QByteArray pdf = m_buffer->data();
-    const QString title = m_title;
+    page_.reset();
+    painter_->end();
+    const QByteArray pdf = buffer_->data();
+    const QString title = title_;
     Close();
-    if (m_sink) {
-        m_sink(title, pdf);
+    if (sink_) {
+        sink_(title, pdf);
     }
 }
 
@@ -89,21 +89,21 @@ void PdfCanvas::Text(QPoint topLeft, const QString& text) {
 }
 
 PagePainter& PdfCanvas::Page() {
-    if (!m_page) {
+    if (!page_) {
         throw std::runtime_error("Printer is not currently printing");
     }
-    return *m_page;
+    return *page_;
 }
 
 void PdfCanvas::Close() {
-    m_page.reset();
-    if (m_painter && m_painter->isActive()) {
-        m_painter->end();
+    page_.reset();
+    if (painter_ && painter_->isActive()) {
+        painter_->end();
     }
-    m_painter.reset();
-    m_writer.reset();
-    m_buffer.reset();
-    m_title.clear();
+    painter_.reset();
+    writer_.reset();
+    buffer_.reset();
+    title_.clear();
 }
 
 } // namespace Printing

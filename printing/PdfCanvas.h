@@ -47,21 +47,21 @@ public:
     void Line(QPoint from, QPoint to) override;
     void Text(QPoint topLeft, const QString& text) override;
 
-    int Resolution() const { return m_resolution; }
+    int Resolution() const { return resolution_; }
 
 private:
     // The painter of the open document; throws when no document is open.
     PagePainter& Page();
     void Close();
 
-    QPageLayout m_layout;
-    int m_resolution;
-    DocumentSink m_sink;
-    QString m_title;
-    std::unique_ptr<QBuffer> m_buffer;
-    std::unique_ptr<QPdfWriter> m_writer;
-    std::unique_ptr<QPainter> m_painter;
-    std::unique_ptr<PagePainter> m_page;
+    QPageLayout layout_;
+    int resolution_;
+    DocumentSink sink_;
+    QString title_;
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<PagePainter> page_;
 };
 
 } // namespace Printing

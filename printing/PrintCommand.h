@@ -24,7 +24,7 @@ class PrintService;
 // the command starts.
 struct PrintCommandInput {
     // Texts of the ten score boxes in factor order: a digit, or " ".
-    std::array<QString, FactorCount> scoreTexts;
+    std::array<QString, kFactorCount> scoreTexts;
     QString countryAreaText;
     QString groupText;
     // The five sector percentages of the chart on screen.

@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr int ClientWidth = 385;
-constexpr int ClientHeight = 218;
-constexpr int ControlFontPixels = 13;
+constexpr int kClientWidth = 385;
+constexpr int kClientHeight = 218;
+constexpr int kControlFontPixels = 13;
 
 } // namespace
 
@@ -23,8 +23,8 @@ TPrintDlg::TPrintDlg(QWidget* parent)
     setObjectName(QStringLiteral("PrintDlg"));
     setWindowTitle(QStringLiteral("Print"));
     setModal(true);
-    setFixedSize(ClientWidth, ClientHeight);
-    setFont(SansFont(ControlFontPixels));
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(SansFont(kControlFontPixels));
     CreateChoices();
     CreateButtons();
 }

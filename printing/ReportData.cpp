@@ -8,9 +8,10 @@ QString PercentText(double percentage) {
     return QString::fromStdString(Numeric::IntegerText(Numeric::RoundToInt(percentage)));
 }
 
-std::array<QString, SectorCount> PercentTexts(const std::array<double, SectorCount>& percentages) {
-    std::array<QString, SectorCount> texts;
-    for (int i = 0; i < SectorCount; ++i) {
+std::array<QString, kSectorCount>
+PercentTexts(const std::array<double, kSectorCount>& percentages) {
+    std::array<QString, kSectorCount> texts;
+    for (int i = 0; i < kSectorCount; ++i) {
         texts[i] = PercentText(percentages[i]);
     }
     return texts;

@@ -20,18 +20,18 @@ enum Sector : int {
     SusceptibilitySector = 3,
     CircumstancesSector = 4,
 };
-inline constexpr int SectorCount = 5;
-inline constexpr int FactorCount = InmBearb::RiskModel::FactorCount;
+inline constexpr int kSectorCount = 5;
+inline constexpr int kFactorCount = InmBearb::RiskModel::kFactorCount;
 
 struct ReportData {
     // Scores as entered, in factor order: a digit, or " " for an empty box.
-    std::array<QString, FactorCount> scoreTexts;
+    std::array<QString, kFactorCount> scoreTexts;
     QString countryAreaText;
     QString groupText;
     // Sector percentages in the order chance, diet, bacteria, susceptibility,
     // circumstances: rounded as decimal text, and unrounded.
-    std::array<QString, SectorCount> percentTexts;
-    std::array<double, SectorCount> percentages{};
+    std::array<QString, kSectorCount> percentTexts;
+    std::array<double, kSectorCount> percentages{};
     QString name;
     QString identNo;
     QString date;
@@ -48,6 +48,6 @@ struct ReportData {
 QString PercentText(double percentage);
 
 // PercentText for each of the five sectors, same order.
-std::array<QString, SectorCount> PercentTexts(const std::array<double, SectorCount>& percentages);
+std::array<QString, kSectorCount> PercentTexts(const std::array<double, kSectorCount>& percentages);
 
 } // namespace Printing

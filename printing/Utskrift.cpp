@@ -15,7 +15,7 @@ namespace Printing {
 
 namespace {
 
-const QString& TextFace = Fonts::SerifFace;
+const QString& kTextFace = Fonts::kSerifFace;
 
 PageScale ScaleOf(const ReportData& data) {
     return {data.sx, data.sy};
@@ -24,10 +24,10 @@ PageScale ScaleOf(const ReportData& data) {
 // ---------------------------------------------------------------------------
 // Chart geometry, in page units
 
-constexpr double PieCentreX = 6939.0;
-constexpr double PieCentreY = 4670.0;
-constexpr double PieRadius = 1510.0;
-constexpr double TwoPi = 2.0 * std::numbers::pi;
+constexpr double kPieCentreX = 6939.0;
+constexpr double kPieCentreY = 4670.0;
+constexpr double kPieRadius = 1510.0;
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // One sector of the printed pie: its centre (the chance sector is pulled
 // out) and its angles, counter-clockwise from three o'clock.
@@ -42,37 +42,37 @@ struct SectorArc {
 // The five sectors in the order they follow each other round the pie:
 // chance, circumstances, susceptibility, bacteria, diet. The boundaries come
 // from the unrounded percentages; diet always closes the pie at three o'clock.
-std::array<SectorArc, SectorCount> PieSectors(const ReportData& data) {
+std::array<SectorArc, kSectorCount> PieSectors(const ReportData& data) {
     const auto& p = data.percentages;
     const double c = p[ChanceSector];
-    const double a1 = c * TwoPi / 100.0;
-    const double a2 = (c + p[CircumstancesSector]) * TwoPi / 100.0;
-    const double a3 = (c + p[CircumstancesSector] + p[SusceptibilitySector]) * TwoPi / 100.0;
+    const double a1 = c * kTwoPi / 100.0;
+    const double a2 = (c + p[CircumstancesSector]) * kTwoPi / 100.0;
+    const double a3 = (c + p[CircumstancesSector] + p[SusceptibilitySector]) * kTwoPi / 100.0;
     const double a4 =
-        (c + p[CircumstancesSector] + p[SusceptibilitySector] + p[BacteriaSector]) * TwoPi / 100.0;
+        (c + p[CircumstancesSector] + p[SusceptibilitySector] + p[BacteriaSector]) * kTwoPi / 100.0;
 
     // The chance sector moves out along its bisector by a fifth of the radius,
     // in whole page units.
-    const double pull = PieRadius * 0.2;
-    const double chanceX = PieCentreX + Numeric::RoundToInt(std::cos(a1 / 2.0) * pull);
-    const double chanceY = PieCentreY - Numeric::RoundToInt(std::sin(a1 / 2.0) * pull);
+    const double pull = kPieRadius * 0.2;
+    const double chanceX = kPieCentreX + Numeric::RoundToInt(std::cos(a1 / 2.0) * pull);
+    const double chanceY = kPieCentreY - Numeric::RoundToInt(std::sin(a1 / 2.0) * pull);
 
     return {{
         {ChanceSector, chanceX, chanceY, 0.0, a1},
-        {CircumstancesSector, PieCentreX, PieCentreY, a1, a2},
-        {SusceptibilitySector, PieCentreX, PieCentreY, a2, a3},
-        {BacteriaSector, PieCentreX, PieCentreY, a3, a4},
-        {DietSector, PieCentreX, PieCentreY, a4, TwoPi},
+        {CircumstancesSector, kPieCentreX, kPieCentreY, a1, a2},
+        {SusceptibilitySector, kPieCentreX, kPieCentreY, a2, a3},
+        {BacteriaSector, kPieCentreX, kPieCentreY, a3, a4},
+        {DietSector, kPieCentreX, kPieCentreY, a4, kTwoPi},
     }};
 }
 
 // Point at `angle` on the circle of the pie radius round (cx, cy), in pixels.
 // Three o'clock is taken exactly, so the pie closes on the same pixel it opened.
 QPoint ArcPoint(const PageScale& scale, double cx, double cy, double angle) {
-    if (angle == 0.0 || angle == TwoPi) {
-        return scale.At(cx + PieRadius, cy);
+    if (angle == 0.0 || angle == kTwoPi) {
+        return scale.At(cx + kPieRadius, cy);
     }
-    return scale.At(cx + std::cos(angle) * PieRadius, cy - std::sin(angle) * PieRadius);
+    return scale.At(cx + std::cos(angle) * kPieRadius, cy - std::sin(angle) * kPieRadius);
 }
 
 // Whether a sector has anything to draw. A sector of no or negative extent
@@ -101,7 +101,7 @@ static_assert(static_cast<std::size_t>(ChanceSector) == SectorIndex::Chance &&
 // Colour: solid in the sector colour. Black and white: a pattern per sector.
 void SetSectorFill(PageCanvas& canvas, Sector sector, bool colourMode) {
     if (colourMode) {
-        canvas.SetFill(FillStyle::Solid, SectorColours[static_cast<std::size_t>(sector)]);
+        canvas.SetFill(FillStyle::Solid, kSectorColours[static_cast<std::size_t>(sector)]);
         return;
     }
     switch (sector) {
@@ -154,7 +154,7 @@ void PrintReport(PageCanvas& canvas, const ReportData& data) {
 
 void DrawTitle(PageCanvas& canvas, const ReportData& data) {
     const PageScale s = ScaleOf(data);
-    canvas.SetFont(TextFace, 18, true);
+    canvas.SetFont(kTextFace, 18, true);
     canvas.Text(s.At(5000, 200), QStringLiteral("Dentiplot"));
 }
 
@@ -183,7 +183,7 @@ void DrawLegend(PageCanvas& canvas, const ReportData& data) {
         Sector sector;
         int boxTop;
     };
-    const std::array<Row, SectorCount> rows = {{
+    const std::array<Row, kSectorCount> rows = {{
         {ChanceSector, y0},
         {DietSector, y0 + 2 * h},
         {BacteriaSector, y0 + 3 * h + g},
@@ -195,7 +195,7 @@ void DrawLegend(PageCanvas& canvas, const ReportData& data) {
         canvas.Rectangle({x0, row.boxTop}, {x0 + w, row.boxTop + h});
     }
 
-    canvas.SetFont(TextFace, 10, false);
+    canvas.SetFont(kTextFace, 10, false);
     const int nameX = x0 + s.X(465);
     canvas.Text({nameX, y0 - s.Y(90)}, QStringLiteral("Actual chance to"));
     canvas.Text({nameX, y0 + s.Y(140)}, QStringLiteral("avoid new cavities"));
@@ -219,7 +219,7 @@ void DrawSelectors(PageCanvas& canvas, const ReportData& data) {
     const PageScale s = ScaleOf(data);
     const int x = s.X(9406);
     const int y = s.Y(1620);
-    canvas.SetFont(TextFace, 10, false);
+    canvas.SetFont(kTextFace, 10, false);
     canvas.Text({x, y}, QStringLiteral("Country/area:"));
     canvas.Text({x + s.X(1345), y}, data.countryAreaText);
     canvas.Text({x, y + s.Y(300)}, QStringLiteral("Group:"));
@@ -236,19 +236,19 @@ void DrawPie(PageCanvas& canvas, const ReportData& data) {
             continue;
         }
         SetSectorFill(canvas, arc.sector, data.colourMode);
-        canvas.Pie(s.At(arc.centreX - PieRadius, arc.centreY - PieRadius),
-                   s.At(arc.centreX + PieRadius, arc.centreY + PieRadius), start, end);
+        canvas.Pie(s.At(arc.centreX - kPieRadius, arc.centreY - kPieRadius),
+                   s.At(arc.centreX + kPieRadius, arc.centreY + kPieRadius), start, end);
     }
 }
 
 void DrawPieLabels(PageCanvas& canvas, const ReportData& data) {
     const PageScale s = ScaleOf(data);
     const double quarter = std::numbers::pi / 4.0;
-    const double originX = PieCentreX - Numeric::RoundToInt(std::cos(quarter) * PieRadius * 0.3);
-    const double originY = PieCentreY - Numeric::RoundToInt(std::sin(quarter) * PieRadius * 0.1);
-    const double labelRadius = Numeric::RoundToInt(1.25 * PieRadius);
+    const double originX = kPieCentreX - Numeric::RoundToInt(std::cos(quarter) * kPieRadius * 0.3);
+    const double originY = kPieCentreY - Numeric::RoundToInt(std::sin(quarter) * kPieRadius * 0.1);
+    const double labelRadius = Numeric::RoundToInt(1.25 * kPieRadius);
 
-    canvas.SetFont(TextFace, 12, true);
+    canvas.SetFont(kTextFace, 12, true);
     for (const SectorArc& arc : PieSectors(data)) {
         const double middle = arc.start + (arc.end - arc.start) / 2.0;
         // The pulled-out chance sector carries its label further out.
@@ -295,7 +295,7 @@ void DrawFactorTable(PageCanvas& canvas, const ReportData& data) {
         {"Buffer capacity", y0 + halfRows(8.5), 8},
         {"Clin. judgement", y0 + halfRows(9.5), 9},
     }};
-    canvas.SetFont(TextFace, 10, false);
+    canvas.SetFont(kTextFace, 10, false);
     const int scoreX = x0 + nameWidth + s.X(235);
     for (const Row& row : rows) {
         canvas.Text({x0, row.y}, QString::fromLatin1(row.name));
@@ -307,12 +307,12 @@ void DrawFactorTable(PageCanvas& canvas, const ReportData& data) {
 
 void DrawIdentification(PageCanvas& canvas, const ReportData& data) {
     const PageScale s = ScaleOf(data);
-    canvas.SetFont(TextFace, 12, true);
+    canvas.SetFont(kTextFace, 12, true);
     canvas.Text(s.At(1280, 1620), QStringLiteral("Name:"));
     canvas.Text(s.At(1280, 2020), QStringLiteral("Ident.No.:"));
     canvas.Text(s.At(1280, 2420), QStringLiteral("Date:"));
     canvas.Text(s.At(1280, 2820), QStringLiteral("Examiner:"));
-    canvas.SetFont(TextFace, 10, false);
+    canvas.SetFont(kTextFace, 10, false);
     canvas.Text(s.At(2714, 1665), data.name);
     canvas.Text(s.At(2714, 2065), data.identNo);
     canvas.Text(s.At(2714, 2465), data.date);
@@ -327,22 +327,22 @@ void DrawComments(PageCanvas& canvas, const ReportData& data) {
     const int x = s.X(1280);
     const int step = s.Y(255);
 
-    canvas.SetFont(TextFace, 12, true);
+    canvas.SetFont(kTextFace, 12, true);
     canvas.Text(s.At(1280, 8245), QStringLiteral("Comments"));
-    canvas.SetFont(TextFace, 10, false);
+    canvas.SetFont(kTextFace, 10, false);
 
     int onPage = 0; // lines so far on the current continuation page
     for (int i = 0; i < data.commentLines.size(); ++i) {
         const QString& line = data.commentLines[i];
-        if (i < PageCount::FirstPageLines) {
+        if (i < PageCount::kFirstPageLines) {
             canvas.Text({x, s.Y(8670) + i * step}, line);
             continue;
         }
-        if ((i - PageCount::FirstPageLines) % PageCount::FurtherPageLines == 0) {
+        if ((i - PageCount::kFirstPageLines) % PageCount::kFurtherPageLines == 0) {
             canvas.NewPage();
-            canvas.SetFont(TextFace, 12, true);
+            canvas.SetFont(kTextFace, 12, true);
             canvas.Text(s.At(1280, 300), QStringLiteral("Comments (cont.)"));
-            canvas.SetFont(TextFace, 10, false);
+            canvas.SetFont(kTextFace, 10, false);
             onPage = 0;
         }
         canvas.Text({x, s.Y(715) + onPage * step}, line);

@@ -4,7 +4,7 @@
 
 QFont SerifFont(int pixelSize) {
     QFont font;
-    font.setFamilies({Fonts::SerifFace, Fonts::SerifFallback});
+    font.setFamilies({Fonts::kSerifFace, Fonts::kSerifFallback});
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(pixelSize);
     return font;
@@ -12,7 +12,7 @@ QFont SerifFont(int pixelSize) {
 
 QFont SansFont(int pixelSize) {
     QFont font;
-    font.setFamilies({Fonts::SansFace, Fonts::SansFallback});
+    font.setFamilies({Fonts::kSansFace, Fonts::kSansFallback});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     return font;

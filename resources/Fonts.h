@@ -10,10 +10,10 @@
 #include <QString>
 
 namespace Fonts {
-inline const QString SerifFace = QStringLiteral("Times New Roman");
-inline const QString SerifFallback = QStringLiteral("Liberation Serif");
-inline const QString SansFace = QStringLiteral("Liberation Sans");
-inline const QString SansFallback = QStringLiteral("DejaVu Sans");
+inline const QString kSerifFace = QStringLiteral("Times New Roman");
+inline const QString kSerifFallback = QStringLiteral("Liberation Serif");
+inline const QString kSansFace = QStringLiteral("Liberation Sans");
+inline const QString kSansFallback = QStringLiteral("DejaVu Sans");
 } // namespace Fonts
 
 // The serif face at an exact pixel size.

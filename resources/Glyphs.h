@@ -22,8 +22,8 @@ QIcon ToolbarGlyph(Glyph glyph);
 QIcon ProgramIcon();
 
 // Logical size of the splash picture in pixels.
-inline constexpr int SplashPictureWidth = 619;
-inline constexpr int SplashPictureHeight = 592;
+inline constexpr int kSplashPictureWidth = 619;
+inline constexpr int kSplashPictureHeight = 592;
 
 // The title picture shown by the splash window: 619 by 592 logical pixels,
 // rendered at the given device-pixel ratio.

@@ -24,7 +24,7 @@ void PaintSectorPie(QPainter& painter, const QRectF& box, const std::array<qreal
             // Screen y grows downwards, so an angle above three o'clock moves up.
             wedge.translate(pullOut * std::cos(middle), -pullOut * std::sin(middle));
         }
-        painter.setBrush(SectorColours[i]);
+        painter.setBrush(kSectorColours[i]);
         painter.drawPath(wedge);
         startDegrees += spanDegrees;
     }

@@ -21,7 +21,7 @@ using SectorPalette = std::array<QColor, 5>;
 
 // The chart's own colours, always on paper and on displays of 16 bits per
 // pixel or more.
-inline const SectorPalette SectorColours{
+inline const SectorPalette kSectorColours{
     QColor(100, 169, 50),  // chance to avoid new cavities, green
     QColor(102, 102, 255), // Diet, blue
     QColor(255, 102, 102), // Bacteria, red
@@ -31,7 +31,7 @@ inline const SectorPalette SectorColours{
 
 // What a display of fewer bits per pixel shows instead: the plain pure
 // colours of the same hues. Circumstances stays yellow.
-inline const SectorPalette PlainSectorColours{
+inline const SectorPalette kPlainSectorColours{
     QColor(0, 128, 0),   // chance, green
     QColor(0, 0, 255),   // Diet, blue
     QColor(255, 0, 0),   // Bacteria, red
@@ -39,12 +39,12 @@ inline const SectorPalette PlainSectorColours{
     QColor(255, 255, 0), // Circumstances, yellow
 };
 
-// The lowest display depth, in bits per pixel, that shows SectorColours.
-inline constexpr int SectorColourDepth = 16;
+// The lowest display depth, in bits per pixel, that shows kSectorColours.
+inline constexpr int kSectorColourDepth = 16;
 
 // The palette the screen uses on a display of the given depth.
 inline const SectorPalette& ScreenSectorColours(int bitsPerPixel) {
-    return bitsPerPixel >= SectorColourDepth ? SectorColours : PlainSectorColours;
+    return bitsPerPixel >= kSectorColourDepth ? kSectorColours : kPlainSectorColours;
 }
 
 // Draws a pie of the five shares (any positive scale) in the sector colours,

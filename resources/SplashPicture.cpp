@@ -74,7 +74,7 @@ QPixmap SplashPicture(qreal devicePixelRatio) {
     if (!(devicePixelRatio > 0.0)) {
         devicePixelRatio = 1.0;
     }
-    const QSize logical(SplashPictureWidth, SplashPictureHeight);
+    const QSize logical(kSplashPictureWidth, kSplashPictureHeight);
     QImage image(QSize(static_cast<int>(std::ceil(logical.width() * devicePixelRatio)),
                        static_cast<int>(std::ceil(logical.height() * devicePixelRatio))),
                  QImage::Format_ARGB32_Premultiplied);

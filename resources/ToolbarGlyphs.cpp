@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qreal DesignSide = 32.0;
+constexpr qreal kDesignSide = 32.0;
 
 const QColor Ink(40, 44, 52);
 const QColor Paper(255, 255, 255);
@@ -188,7 +188,7 @@ void PaintGlyph(QPainter& painter, Glyph glyph, const QRectF& box) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(box.topLeft());
-    painter.scale(box.width() / DesignSide, box.height() / DesignSide);
+    painter.scale(box.width() / kDesignSide, box.height() / kDesignSide);
     switch (glyph) {
     case Glyph::Exit:
         PaintExit(painter);

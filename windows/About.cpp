@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int TextPixels = 17;
+constexpr int kTextPixels = 17;
 
 const QString CopyrightText = QStringLiteral("Copyright (c) 2026 The Dentiplot developers");
 const QString ConditionsAddress = QStringLiteral("https://dentiplot.example.org/conditions");
@@ -34,7 +34,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Dentiplot"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(584, 498);
-    setFont(SerifFont(TextPixels));
+    setFont(SerifFont(kTextPixels));
     setPalette(BlackText(palette()));
 
     CreatePanel();

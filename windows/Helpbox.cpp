@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int BevelWidth = 2;
+constexpr int kBevelWidth = 2;
 
 } // namespace
 
@@ -66,7 +66,8 @@ THelpBox1::THelpBox1(QWidget* parent) : QDialog(parent) {
 
     Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(Panel1->rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth));
+    Memo1->setGeometry(
+        Panel1->rect().adjusted(kBevelWidth, kBevelWidth, -kBevelWidth, -kBevelWidth));
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);

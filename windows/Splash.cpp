@@ -10,17 +10,17 @@
 
 namespace {
 
-constexpr int ClientWidth = 618;
-constexpr int ClientHeight = 595;
-constexpr int BevelWidth = 2;
-constexpr int TimeShownMs = 5000;
+constexpr int kClientWidth = 618;
+constexpr int kClientHeight = 595;
+constexpr int kBevelWidth = 2;
+constexpr int kTimeShownMs = 5000;
 
 } // namespace
 
 TSplashForm::TSplashForm(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("SplashForm"));
-    setFixedSize(ClientWidth, ClientHeight);
+    setFixedSize(kClientWidth, kClientHeight);
     // The splash hiding itself must never end the program, even when the
     // main window is not open yet.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -28,21 +28,21 @@ TSplashForm::TSplashForm(QWidget* parent)
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(BevelWidth);
-    Panel1->setGeometry(0, 0, ClientWidth, ClientHeight);
+    Panel1->setLineWidth(kBevelWidth);
+    Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
 
     // The picture is a little larger than the space inside the bevel; it is
     // drawn unscaled from its top left corner and its edges are cut off.
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(BevelWidth, BevelWidth, ClientWidth - 2 * BevelWidth,
-                        ClientHeight - 2 * BevelWidth);
+    Image1->setGeometry(kBevelWidth, kBevelWidth, kClientWidth - 2 * kBevelWidth,
+                        kClientHeight - 2 * kBevelWidth);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(SplashPicture(devicePixelRatioF()));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(TimeShownMs);
+    Timer1->setInterval(kTimeShownMs);
     connect(Timer1, &QTimer::timeout, this, &TSplashForm::Timer1Timer);
     Timer1->start();
 }

@@ -53,7 +53,7 @@ private:
 class ProgramTest : public ::testing::Test {
 protected:
     void Start(bool printerMissing = false, bool show = true) {
-        for (std::uint8_t factor = 1; factor <= InmBearb::RiskModel::FactorCount; ++factor) {
+        for (std::uint8_t factor = 1; factor <= InmBearb::RiskModel::kFactorCount; ++factor) {
             InmBearb::EnterScore(factor, " ");
         }
         program_ = std::make_unique<TDentiplotProgram>(

@@ -234,7 +234,7 @@ TEST_F(WindowTest, HighDpiToolbarGlyphsAreSharp) {
 
 TEST(HighDpiTest, SplashPictureIsSharp) {
     const QImage sharp = SplashPicture(2).toImage();
-    ASSERT_EQ(sharp.size(), QSize(SplashPictureWidth, SplashPictureHeight) * 2);
+    ASSERT_EQ(sharp.size(), QSize(kSplashPictureWidth, kSplashPictureHeight) * 2);
     // The splash window makes its picture for the screen it starts on.
     TSplashForm splash;
     const qreal ratio = splash.devicePixelRatioF();

@@ -15,7 +15,7 @@ using InmBearb::SectorShares;
 
 namespace {
 
-constexpr std::uint8_t kFactors = RiskModel::FactorCount;
+constexpr std::uint8_t kFactors = RiskModel::kFactorCount;
 
 // Enters the ten cells of `cells` one by one and returns the last blank count.
 int EnterFactors(RiskModel& model, std::string_view cells) {

@@ -140,7 +140,7 @@ end)");
 // A chance of 0 or below leaves its sector out (nothing is pulled out); a
 // chance of 100 % is the whole disc. Legend and label keep the rounded value.
 TEST(Report, ChanceAtTheEdgesOfTheScale) {
-    const std::tuple<std::array<double, SectorCount>, const char*, QString> cases[] = {
+    const std::tuple<std::array<double, kSectorCount>, const char*, QString> cases[] = {
         {{0.0, 40, 20, 20, 20}, "pie 5 cross 5429,3160 8449,6180 8449,4670 7406,3234", "0 %"},
         {{-0.8, 40, 20, 20, 20.8}, "pie 5 cross 5429,3160 8449,6180 8447,4746 7406,3234", "-1 %"},
         {{100, 0, 0, 0, 0}, "pie 5 none 5127,3160 8147,6180 8147,4670 8147,4670", "100 %"},

@@ -38,7 +38,7 @@ void RecordingCanvas::EndDoc() {
 }
 
 void RecordingCanvas::SetFont(const QString& face, int pointSize, bool bold) {
-    m_font = (face == Fonts::SerifFace ? QString() : face + ' ') + (bold ? 'B' : 'R') +
+    m_font = (face == Fonts::kSerifFace ? QString() : face + ' ') + (bold ? 'B' : 'R') +
              QString::number(pointSize);
 }
 
