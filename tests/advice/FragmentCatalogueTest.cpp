@@ -22,6 +22,8 @@ TEST(ParseFragmentsTest, KeepsBlanksAndEmptyLinesBetweenTheBars) {
     ASSERT_EQ(fragments.keys(), QStringList({"1.2", "9.1"}));
     EXPECT_EQ(fragments.value("1.2"), QStringList({"  first ", ""}));
     EXPECT_EQ(fragments.value("9.1"), QStringList({" "}));
+    // The sweep over every band relies on a missing key throwing.
+    EXPECT_THROW(Holders().dlg4060.Fragment(QStringLiteral("7.2")), std::out_of_range);
 }
 
 TEST(ParseFragmentsTest, RejectsMalformedText) {
@@ -43,11 +45,6 @@ TEST(ParseFragmentsTest, RejectsMalformedText) {
                 << error.what() << " for: " << text;
         }
     }
-}
-
-// The sweep over every band relies on a missing key throwing.
-TEST(FragmentHolderTest, UnknownKeyThrows) {
-    EXPECT_THROW(Holders().dlg4060.Fragment(QStringLiteral("7.2")), std::out_of_range);
 }
 
 // Blocks 1, 2 and 9 are indented by two blanks. A measure (blocks 3 to 8)
