@@ -107,39 +107,30 @@ TEST(PieFlytt, PaintsEachSectorInTheColoursOfTheDisplayDepth) {
     }
 }
 
-TEST(PieFlytt, KeepsTheValidLinesWithTheirLabelsAndMirrorsThem) {
-    TPieFlytt pie;
-    pie.resize(400, 400);
-    QListWidget list;
-    pie.SetListBox(&list);
-    QObject first, second;
-    pie.LoadItems(
-        QList<TPieSourceLine>{{"  20  20% ", &first}, {"12,5 x", nullptr}, {"30.5", &second}});
-    EXPECT_DOUBLE_EQ(pie.Total(), 50.5);
-    ASSERT_EQ(list.count(), 2);
-    EXPECT_EQ(list.item(0)->text(), "20  20%");
-    EXPECT_EQ(list.item(1)->data(Qt::UserRole).value<QObject*>(), &second);
-    const PieGeometry geometry = pie.CurrentGeometry();
-    ASSERT_EQ(geometry.labels.size(), 1u) << "a line without a label gets none";
-    EXPECT_EQ(geometry.labels[0].text, "20%");
-
-    pie.LoadItems(QStringList{"abc"});
-    EXPECT_EQ(pie.Total(), 0.0);
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_TRUE(pie.CurrentGeometry().labels.empty());
-}
-
 void Send(TPieFlytt& pie, QEvent::Type type, QPoint at) {
     QMouseEvent event(type, QPointF(at), pie.mapToGlobal(QPointF(at)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&pie, &event);
 }
 
-TEST(PieFlytt, DoubleClickReportsTheSectorsObject) {
+// Only valid lines become sectors, labelled and mirrored in the list box; a
+// double click reports the sector's object.
+TEST(PieFlytt, KeepsTheValidLinesMirrorsThemAndReportsDoubleClicks) {
     TPieFlytt pie;
     pie.resize(400, 400);
+    QListWidget list;
+    pie.SetListBox(&list);
     QObject a, b, c;
-    pie.LoadItems(QList<TPieSourceLine>{{"25 a", &a}, {"25 b", &b}, {"50 c", &c}});
+    pie.LoadItems(
+        QList<TPieSourceLine>{{"  25  a ", &a}, {"12,5 x", nullptr}, {"25", &b}, {"50 c", &c}});
+    EXPECT_DOUBLE_EQ(pie.Total(), 100);
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(0)->text(), "25  a");
+    EXPECT_EQ(list.item(1)->data(Qt::UserRole).value<QObject*>(), &b);
+    const PieGeometry geometry = pie.CurrentGeometry();
+    ASSERT_EQ(geometry.labels.size(), 2u) << "a line without a label gets none";
+    EXPECT_EQ(geometry.labels[0].text, "a");
+
     int calls = 0;
     pie.SetOnDblClick([&](TPieFlytt* sender) { calls += sender == &pie ? 1 : 100; });
     Send(pie, QEvent::MouseButtonPress, {150, 150});
@@ -151,6 +142,11 @@ TEST(PieFlytt, DoubleClickReportsTheSectorsObject) {
         EXPECT_EQ(pie.ClickedObject(), object) << at.x() << "," << at.y();
     }
     EXPECT_EQ(calls, 2);
+
+    pie.LoadItems(QStringList{"abc"});
+    EXPECT_EQ(pie.Total(), 0.0);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_TRUE(pie.CurrentGeometry().labels.empty());
 }
 
 } // namespace
