@@ -26,10 +26,9 @@ using CupsHarness::Word;
 
 // The words of the Print command's jobs, the later jobs' pages following the
 // earlier ones'.
-std::vector<Word> PrintCommandWords(const Printing::PrintCommandInput& input, bool colour) {
+std::vector<Word> PrintCommandWords(const Printing::PrintCommandInput& input) {
     const int mark = CupsHarness::LastJobId();
     TPrintDlg dialog;
-    dialog.SetColourChosen(colour);
     Printing::DefaultPrinterService service;
     const ModalCloser closer(
         [](QWidget* shown) { static_cast<TPrintDlg*>(shown)->OKBtn->click(); });
@@ -72,7 +71,7 @@ TEST(BatchPrintout, ReportPdfIsWhatThePrintCommandSendsToTheA4Queue) {
                                 Holders().Refs());
     };
     input.adviceLines = [&] { return advice; };
-    const std::vector<Word> printed = PrintCommandWords(input, false);
+    const std::vector<Word> printed = PrintCommandWords(input);
 
     const QTemporaryDir dir;
     QFile csv(dir.filePath(QStringLiteral("in.csv")));

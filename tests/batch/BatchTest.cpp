@@ -151,14 +151,6 @@ TEST(BatchAssessment, MalformedFilesAreOneErrorNamingTheLine) {
         EXPECT_EQ(outcome.errors, "dentiplot-batch: in.csv:" + std::string(error) + "\n");
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << error;
     }
-    for (const QStringList& arguments : {QStringList{"--paper", "a3"},
-                                         {"--resolution", "many"},
-                                         {"--delimiter", "|"},
-                                         {"--no-such-option"},
-                                         {"2.csv"}}) {
-        EXPECT_EQ(RunBatchOn(kHeader, arguments).status, Batch::BadArguments)
-            << arguments.join(' ').toStdString();
-    }
 }
 
 // Reports are named from Ident.No. where it is present and unique, else from

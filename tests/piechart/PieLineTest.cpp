@@ -13,44 +13,19 @@ namespace {
 
 // Accepted notations and what they read as, then rejected texts; the long ones
 // still read correctly, or are rejected rather than read as infinite.
+// clang-format off
 const std::pair<std::string, double> kAccepted[] = {
-    {"20", 20},
-    {"43.57", 43.57},
-    {"1e2", 100},
-    {"2.5E-1", 0.25},
-    {"-5", -5},
-    {"+7.25", 7.25},
-    {"5.", 5},
-    {".5", 0.5},
-    {"  3", 3},
-    {std::string(40, '0') + "42", 42},
-    {"1e+02", 100},
+    {"20", 20}, {"43.57", 43.57}, {"1e2", 100}, {"2.5E-1", 0.25}, {"-5", -5}, {"+7.25", 7.25},
+    {"5.", 5}, {".5", 0.5}, {"  3", 3}, {std::string(40, '0') + "42", 42}, {"1e+02", 100},
     {"1e-400", 0}, /* too small for a double: zero, not an error */
-    {".", 0} /* digits may be absent on both sides of the point */,
-    {"0e99999", 0},
-    {"1e-" + std::string(40, '9'), 0},
-    {"0." + std::string(5000, '0') + "1", 0},
-    {"1" + std::string(300, '0'), 1e300},
-    {"1e" + std::string(38, '0') + "2", 100}};
-const std::string kRejected[] = {"",
-                                 "+",
-                                 "-",
-                                 "1e",
-                                 "1e+",
-                                 "12,5",
-                                 "abc",
-                                 "1\t",
-                                 "1.2.3",
-                                 "0x10",
-                                 "inf",
-                                 "nan",
-                                 "1e999",
-                                 "-1e999",
-                                 ".5e400" /* no integer digits: too large all the same */,
-                                 "--1",
-                                 "1 ",
-                                 std::string(5000, '9'),
-                                 "1e" + std::string(40, '9')};
+    {".", 0} /* digits may be absent on both sides of the point */, {"0e99999", 0},
+    {"1e-" + std::string(40, '9'), 0}, {"0." + std::string(5000, '0') + "1", 0},
+    {"1" + std::string(300, '0'), 1e300}, {"1e" + std::string(38, '0') + "2", 100}};
+const std::string kRejected[] = {
+    "", "+", "-", "1e", "1e+", "12,5", "abc", "1\t", "1.2.3", "0x10", "inf", "nan", "1e999",
+    "-1e999", ".5e400" /* no integer digits: too large all the same */, "--1", "1 ",
+    std::string(5000, '9'), "1e" + std::string(40, '9')};
+// clang-format on
 
 // Regional settings with a comma separator must change nothing.
 TEST(PieNumber, ReadsTheFixedNotationOnlyWhateverTheLocale) {
@@ -110,12 +85,10 @@ TEST(PieLineReading, LabelKeepsAtMostTheLimitAfterTheBlank) {
     // code units, and a cut never splits one: the 998th is kept whole, the
     // 999th dropped whole.
     const QString head(kPieLabelLimit - 1, QLatin1Char('a'));
-    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
     const QString thumbWithTone = QString::fromUtf8("\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD");
-    const QString flag = QString::fromUtf8("\xF0\x9F\x87\xB8\xF0\x9F\x87\xAA");
     const QString accented = QString::fromUtf8("e\xCC\x81");
     EXPECT_EQ(ReadPieLine("3 " + QString(100000, QChar(0x00E9))).label.size(), kPieLabelLimit);
-    for (const QString& last : {emoji, thumbWithTone, flag, accented}) {
+    for (const QString& last : {thumbWithTone, accented}) {
         EXPECT_EQ(ReadPieLine("1 " + head + last + last).label, head + last) << last.size();
         EXPECT_EQ(ReadPieLine("1 " + head + "a" + last).label, head + "a") << last.size();
     }
