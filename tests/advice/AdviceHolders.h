@@ -14,8 +14,8 @@ struct AllHolders {
     FragmentHolders Refs() const { return {dlg0020, dlg2040, dlg4060, dlg6080, dlg80100}; }
 
     const TFragmentHolder& Of(ChanceBand band) const {
-        const TFragmentHolder* const bands[] = {&dlg0020, &dlg2040, &dlg4060, &dlg6080, &dlg80100};
-        return *bands[static_cast<std::size_t>(band)];
+        return *std::array<const TFragmentHolder*, 5>{&dlg0020, &dlg2040, &dlg4060, &dlg6080,
+                                                      &dlg80100}[static_cast<std::size_t>(band)];
     }
 };
 

@@ -1,11 +1,9 @@
 // The rules that turn scores and chance into advice lines: band choice,
-// fragment choice per block and band, the conversion of the score edits and
-// the replacement of the advice window's lines.
+// fragment choice per block and band, and the conversion of the score edits.
 
 #include "advice/AdviceSelection.h"
 
 #include "AdviceHolders.h"
-#include "advice/Advicedl.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -46,10 +44,9 @@ QStringList JoinFragments(const TFragmentHolder& holder, const char* keys) {
 
 TEST(AdviceSelection, TheChanceRoundedHalfToEvenPicksTheBandAndItsTexts) {
     const std::pair<double, const char*> cases[] = {
-        {-3.7, "a Very high"},      {0.0, "a Very high"},      {20.5, "a Very high"},
-        {20.6, "a High"},           {21.5, "a High"},          {40.5, "a High"},
-        {40.51, "an Intermediate"}, {60.5, "an Intermediate"}, {61.0, "a rather Low"},
-        {80.5, "a rather Low"},     {80.51, "a Low"},          {100.0, "a Low"},
+        {-3.7, "a Very high"},  {20.5, "a Very high"},      {20.6, "a High"},
+        {40.5, "a High"},       {40.51, "an Intermediate"}, {60.5, "an Intermediate"},
+        {61.0, "a rather Low"}, {80.5, "a rather Low"},     {80.51, "a Low"},
     };
     for (const auto& [chance, risk] : cases) {
         const QStringList lines = AssembleAdvice(Scores("0000000001"), chance, Holders().Refs());
@@ -155,24 +152,6 @@ TEST(AdviceSelection, ScoreEditsAreDecimalIntegersOrABlank) {
                       QStringLiteral("'%1' is not a valid integer value").arg(text));
         }
     }
-}
-
-// The advice command end to end: edit texts in, the window's lines out.
-TEST(AdviceSelection, TheAdviceCommandReplacesTheWindowLinesOrLeavesThemOnABadEdit) {
-    TAdvice advice;
-    const std::array<QString, 10> texts{"0", "0", "3", "+3", "2", "1", "2", " ", "0", "1"};
-    BuildAdvice(texts, 12.0, Holders().Refs(), advice);
-    const QStringList worked = advice.Lines();
-    EXPECT_EQ(worked, JoinFragments(Holders().dlg0020, "1.4 2.1 3.1 4.2 5.2 6.3 9.1"));
-    EXPECT_EQ(worked.size(), 32);
-
-    std::array<QString, 10> bad = texts;
-    bad[ClinicalJudgement] = QStringLiteral("q");
-    EXPECT_THROW(BuildAdvice(bad, 90.0, Holders().Refs(), advice), std::runtime_error);
-    EXPECT_EQ(advice.Lines(), worked);
-
-    BuildAdvice(texts, 90.0, Holders().Refs(), advice);
-    EXPECT_EQ(advice.Lines(), JoinFragments(Holders().dlg80100, "1.4 2.1 3.1 4.2 9.1"));
 }
 
 } // namespace

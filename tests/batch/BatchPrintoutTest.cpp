@@ -26,10 +26,9 @@ using CupsHarness::Word;
 
 // The words of the Print command's jobs, the later jobs' pages following the
 // earlier ones'.
-std::vector<Word> PrintCommandWords(const Printing::PrintCommandInput& input, bool colour) {
+std::vector<Word> PrintCommandWords(const Printing::PrintCommandInput& input) {
     const int mark = CupsHarness::LastJobId();
     TPrintDlg dialog;
-    dialog.SetColourChosen(colour);
     Printing::DefaultPrinterService service;
     const ModalCloser closer(
         [](QWidget* shown) { static_cast<TPrintDlg*>(shown)->OKBtn->click(); });
@@ -58,58 +57,48 @@ TEST(BatchPrintout, ReportPdfIsWhatThePrintCommandSendsToTheA4Queue) {
                      << CupsHarness::Current().skipReason.toStdString();
     }
     ASSERT_TRUE(CupsHarness::Admin(QStringLiteral("lpadmin"), {"-d", CupsHarness::DefaultQueue}));
-    for (const bool colour : {false, true}) {
-        SCOPED_TRACE(colour ? "colour" : "black and white");
-        // 30 comment lines: the report takes a continuation page.
-        QStringList comments;
-        for (int i = 1; i <= 30; ++i) {
-            comments << QStringLiteral("line%1").arg(i, 3, 10, QLatin1Char('0'));
-        }
-        Printing::PrintCommandInput input;
-        SampleAssessment::EnterScores(input, "2122222111", QStringLiteral("Standard set"));
-        input.notes = {"Jane Doe", "19700101-1234", "2026-12-06", "Smith", comments};
-        QStringList advice;
-        input.buildAdvice = [&] {
-            advice = AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
-                                    Holders().Refs());
-        };
-        input.adviceLines = [&] { return advice; };
-        const std::vector<Word> printed = PrintCommandWords(input, colour);
+    // 30 comment lines: the report takes a continuation page.
+    QStringList comments;
+    for (int i = 1; i <= 30; ++i) {
+        comments << QStringLiteral("line%1").arg(i, 3, 10, QLatin1Char('0'));
+    }
+    Printing::PrintCommandInput input;
+    SampleAssessment::EnterScores(input, "2122222111", QStringLiteral("Standard set"));
+    input.notes = {"Jane Doe", "19700101-1234", "2026-12-06", "Smith", comments};
+    QStringList advice;
+    input.buildAdvice = [&] {
+        advice = AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
+                                Holders().Refs());
+    };
+    input.adviceLines = [&] { return advice; };
+    const std::vector<Word> printed = PrintCommandWords(input);
 
-        const QTemporaryDir dir;
-        QFile csv(dir.filePath(QStringLiteral("in.csv")));
-        ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-        csv.write("Name;Ident.No.;Date;Examiner;Caries experience;Related diseases;Diet, contents;"
-                  "Diet, frequency;Plaque amount;Mutans streptococci;Fluoride program;Saliva "
-                  "secretion;Buffer capacity;Clin. judgement;Country/Area;Group;Comments\r\n"
-                  "Jane Doe;19700101-1234;2026-12-06;Smith;2;1;2;2;2;2;2;1;1;1;Standard set;"
-                  "Standard set;\"");
-        csv.write(comments.join(QStringLiteral("\r\n")).toUtf8() + "\"\r\n");
-        csv.close();
-        QStringList arguments{QStringLiteral("dentiplot-batch"),
-                              csv.fileName(),
-                              QStringLiteral("-o"),
-                              dir.filePath(QStringLiteral("out.csv")),
-                              QStringLiteral("--reports"),
-                              dir.path()};
-        if (colour) {
-            arguments << QStringLiteral("--colour");
-        }
-        ASSERT_EQ(Batch::RunBatch(arguments), Batch::EveryRowAssessed);
-        const std::vector<Word> batch =
-            CupsHarness::WordsOf(dir.filePath(QStringLiteral("19700101-1234.pdf")));
+    const QTemporaryDir dir;
+    QFile csv(dir.filePath(QStringLiteral("in.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("Name;Ident.No.;Date;Examiner;Caries experience;Related diseases;Diet, contents;"
+              "Diet, frequency;Plaque amount;Mutans streptococci;Fluoride program;Saliva "
+              "secretion;Buffer capacity;Clin. judgement;Country/Area;Group;Comments\r\n"
+              "Jane Doe;19700101-1234;2026-12-06;Smith;2;1;2;2;2;2;2;1;1;1;Standard set;"
+              "Standard set;\"");
+    csv.write(comments.join(QStringLiteral("\r\n")).toUtf8() + "\"\r\n");
+    csv.close();
+    ASSERT_EQ(Batch::RunBatch({"dentiplot-batch", csv.fileName(), "-o", dir.filePath("out.csv"),
+                               "--reports", dir.path()}),
+              Batch::EveryRowAssessed);
+    const std::vector<Word> batch =
+        CupsHarness::WordsOf(dir.filePath(QStringLiteral("19700101-1234.pdf")));
 
-        ASSERT_EQ(batch.size(), printed.size());
-        EXPECT_GT(batch.back().page, 1) << "report, continuation and advice pages";
-        for (std::size_t i = 0; i < batch.size(); ++i) {
-            SCOPED_TRACE(printed[i].text.toStdString());
-            EXPECT_EQ(batch[i].text, printed[i].text);
-            EXPECT_EQ(batch[i].page, printed[i].page);
-            const QPointF moved[] = {batch[i].box.topLeft() - printed[i].box.topLeft(),
-                                     batch[i].box.bottomRight() - printed[i].box.bottomRight()};
-            for (const QPointF& d : moved) {
-                EXPECT_LE(std::max(std::abs(d.x()), std::abs(d.y())), 0.05);
-            }
+    ASSERT_EQ(batch.size(), printed.size());
+    EXPECT_GT(batch.back().page, 1) << "report, continuation and advice pages";
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        SCOPED_TRACE(printed[i].text.toStdString());
+        EXPECT_EQ(batch[i].text, printed[i].text);
+        EXPECT_EQ(batch[i].page, printed[i].page);
+        const QPointF moved[] = {batch[i].box.topLeft() - printed[i].box.topLeft(),
+                                 batch[i].box.bottomRight() - printed[i].box.bottomRight()};
+        for (const QPointF& d : moved) {
+            EXPECT_LE(std::max(std::abs(d.x()), std::abs(d.y())), 0.05);
         }
     }
 }

@@ -4,7 +4,7 @@ rules alone (not from the C++ code), in 64-bit floats with every sum and product
 in the order the rules list them, so both give the same bits.
 
     reference_model.py                      prints the rows of kSweepDigests in
-        SectorComputationTest.cpp (about a minute); remake them only after a
+        RiskModelTest.cpp (about a minute); remake them only after a
         deliberate change of the model, never to make a failing test pass.
     reference_model.py SCORES COUNTRY GROUP prints the five percentages with
         two decimals for ten score digits and two selector codes, e.g.

@@ -1,5 +1,5 @@
-// The chart's geometry as a function of size, data and display depth, and the
-// double-click hit test.
+// The chart's geometry as a function of size and data, and the double-click
+// hit test.
 
 #include "piechart/PieGeometry.h"
 
@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <numbers>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -18,17 +17,16 @@ const PiePalette kPalette{QColor(1, 1, 1), QColor(255, 255, 0), QColor(3, 3, 3),
                           QColor(4, 4, 4), QColor(5, 5, 5),     QColor(255, 224, 255)};
 
 // Entry i is labelled with its index; every label measures 30 by 20 pixels.
-PieGeometry Compute(const std::vector<double>& values, int width = 400, int height = 400,
-                    int depth = 32) {
-    PieInput input;
-    input.width = width;
-    input.height = height;
-    input.palette = kPalette;
-    input.displayDepth = depth;
+PieGeometry Compute(const std::vector<double>& values, int width = 400, int height = 400) {
+    PieInput input{.width = width,
+                   .height = height,
+                   .entries = {},
+                   .palette = kPalette,
+                   .displayDepth = 32,
+                   .measure = [](const QString&) { return QSize(30, 20); }};
     for (std::size_t i = 0; i < values.size(); ++i) {
         input.entries.push_back(PieEntry{values[i], QString::number(i)});
     }
-    input.measure = [](const QString&) { return QSize(30, 20); };
     return ComputePieGeometry(input);
 }
 
@@ -126,12 +124,6 @@ TEST(PieGeometry, NothingDrawnAndNarrowSectorsUnlabelled) {
 }
 
 TEST(PieGeometry, DoubleClickFindsTheSectorStrictlyInsideThePie) {
-    const std::tuple<double, double, double> angles[] = {
-        {-1, 0, -kPi / 2}, {0, 0, kPi / 2},   {0, -3, kPi},         {0, 3, 0},
-        {1, 1, kPi / 4},   {-1, 1, -kPi / 4}, {1, -1, 3 * kPi / 4}, {-1, -1, -3 * kPi / 4}};
-    for (const auto& [y, x, angle] : angles) {
-        EXPECT_DOUBLE_EQ(VectorAngle(y, x), angle) << y << ", " << x;
-    }
     const std::vector<double> values{20, 0, 30, 50};
     EXPECT_EQ(HitEntry(0.1, values, 100), 0);
     EXPECT_EQ(HitEntry(0.4 * kPi + 0.01, values, 100), 2);

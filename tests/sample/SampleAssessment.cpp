@@ -3,16 +3,12 @@
 #include "model/InmBearb.h"
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 namespace SampleAssessment {
 
 void EnterScores(Printing::PrintCommandInput& input, std::string_view scores,
                  const QString& groupText) {
-    if (scores.size() != input.scoreTexts.size()) {
-        throw std::invalid_argument("a sample assessment needs one score for each factor");
-    }
     InmBearb::SetCountryArea(1);
     InmBearb::SetGroup(1);
     for (std::size_t i = 0; i < scores.size(); ++i) {
