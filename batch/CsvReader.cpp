@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <csv.h>
+#include <memory>
 #include <new>
 
 namespace Batch {
@@ -90,20 +91,23 @@ bool IsUtf8(const char* text, std::size_t size) {
     return true;
 }
 
+void CsvReader::ParserFree::operator()(csv_parser* parser) const {
+    csv_free(parser);
+    delete parser;
+}
+
 CsvReader::CsvReader(std::FILE* input) : input_(input), block_(kBlockSize) {
-    parser_ = new csv_parser;
-    if (csv_init(parser_, CSV_STRICT | CSV_STRICT_FINI) != 0) {
-        delete parser_;
+    auto parser = std::make_unique<csv_parser>();
+    if (csv_init(parser.get(), CSV_STRICT | CSV_STRICT_FINI) != 0) {
         throw std::bad_alloc();
     }
-    csv_set_space_func(parser_, NeverBlank);
+    // Owned from here on, so a header that throws below frees it too.
+    parser_.reset(parser.release());
+    csv_set_space_func(parser_.get(), NeverBlank);
     ReadHeaderLine();
 }
 
-CsvReader::~CsvReader() {
-    csv_free(parser_);
-    delete parser_;
-}
+CsvReader::~CsvReader() = default;
 
 bool CsvReader::ReadBlock() {
     blockSize_ = std::fread(block_.data(), 1, block_.size(), input_);
@@ -132,13 +136,13 @@ void CsvReader::ReadHeaderLine() {
     }
     delimiter_ = DetectDelimiter(header);
     lineEnd_ = header.ends_with('\r') ? "\r\n" : "\n";
-    csv_set_delim(parser_, static_cast<unsigned char>(delimiter_));
+    csv_set_delim(parser_.get(), static_cast<unsigned char>(delimiter_));
     FeedLines(start.data(), start.size());
 }
 
 void CsvReader::Feed(const char* data, std::size_t size) {
-    if (csv_parse(parser_, data, size, CellCallback, RecordCallback, this) != size) {
-        if (csv_error(parser_) == CSV_EPARSE) {
+    if (csv_parse(parser_.get(), data, size, CellCallback, RecordCallback, this) != size) {
+        if (csv_error(parser_.get()) == CSV_EPARSE) {
             throw MalformedFile(line_, "a quote stands inside a cell that is not quoted as a "
                                        "whole, or text follows a closing quote");
         }
@@ -172,7 +176,7 @@ void CsvReader::FeedLines(const char* data, std::size_t size) {
 }
 
 void CsvReader::Finish() {
-    if (csv_fini(parser_, CellCallback, RecordCallback, this) != 0) {
+    if (csv_fini(parser_.get(), CellCallback, RecordCallback, this) != 0) {
         throw MalformedFile(current_.line, "a quoted cell begun in this record is never closed");
     }
     if (badCellLine_ != 0) {

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -68,7 +69,10 @@ private:
     void Finish();
 
     std::FILE* input_;
-    csv_parser* parser_ = nullptr;
+    struct ParserFree {
+        void operator()(csv_parser* parser) const;
+    };
+    std::unique_ptr<csv_parser, ParserFree> parser_;
     std::vector<char> block_;
     std::size_t blockSize_ = 0;
     std::string firstLine_;
