@@ -202,7 +202,8 @@ TEST_F(WindowTest, HighDpiChartEdgesAreSmooth) {
     TPieFlytt* pie = Pie(Form());
     ASSERT_TRUE(pie->isVisible());
     const QImage image = RenderAtRatio2(*pie);
-    const PieSector& sector = pie->CurrentGeometry().sectors.at(2);
+    const PieGeometry geometry = pie->CurrentGeometry();
+    const PieSector& sector = geometry.sectors.at(2);
     const QPoint centre = QRect(sector.boxTopLeft, sector.boxBottomRight).center() * 2;
     bool mixed = false;
     for (int y = (centre.y() & ~1) - 8; y < centre.y() + 8; y += 2) {
