@@ -26,6 +26,28 @@ QString RunTool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// pdftotext's box listing: the paper of each page and the words on them.
+std::pair<std::vector<QSizeF>, std::vector<Word>> Listing(const QString& pdfPath) {
+    static const QRegularExpression element(
+        R"x(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.]+)" yMin="([\d.]+)" )x"
+        R"x(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)x");
+    std::pair<std::vector<QSizeF>, std::vector<Word>> listing;
+    for (auto it = element.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"}));
+         it.hasNext();) {
+        const auto match = it.next();
+        const auto at = [&](int i) { return match.captured(i).toDouble(); };
+        if (match.capturedLength(1) > 0) {
+            listing.first.emplace_back(at(1), at(2));
+        } else {
+            // Our words hold no markup characters but these two.
+            const QString text = match.captured(7).replace("&amp;", "&").replace("&apos;", "'");
+            listing.second.push_back({text, int(listing.first.size()) - 1,
+                                      QRectF(QPointF(at(3), at(4)), QPointF(at(5), at(6)))});
+        }
+    }
+    return listing;
+}
+
 } // namespace
 
 // The state file holds shell assignments, NAME='value', one a line.
@@ -95,35 +117,11 @@ QString WaitForDocument(int id) {
 }
 
 std::vector<Word> WordsOf(const QString& pdfPath) {
-    static const QRegularExpression element(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    std::vector<Word> words;
-    int page = -1;
-    for (auto it = element.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"}));
-         it.hasNext();) {
-        const auto match = it.next();
-        const auto at = [&](int i) { return match.captured(i).toDouble(); };
-        // Our words hold no markup characters but these two.
-        const QString text = match.captured(5).replace("&amp;", "&").replace("&apos;", "'");
-        if (match.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++page;
-        } else {
-            words.push_back({text, page, QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
-        }
-    }
-    return words;
+    return Listing(pdfPath).second;
 }
 
 std::vector<QSizeF> PagesOf(const QString& pdfPath) {
-    static const QRegularExpression page(
-        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
-    std::vector<QSizeF> pages;
-    for (auto it = page.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"})); it.hasNext();) {
-        const auto match = it.next();
-        pages.emplace_back(match.captured(1).toDouble(), match.captured(2).toDouble());
-    }
-    return pages;
+    return Listing(pdfPath).first;
 }
 
 QImage RenderPage(const QString& pdfPath, int page, int dpi, const QRectF& area) {
