@@ -104,14 +104,12 @@ TEST_F(PrintCommandTest, TheDialogsChoicesDecideTheJobs) {
         {true, true, false, {Shown}}};
     for (const auto& [report, withAdvice, ok, jobs] : cases) {
         advice = QStringList{"stale advice"};
-        EXPECT_EQ(Run([&](TPrintDlg& shown) {
-                      shown.SetPrintReportChosen(report);
-                      shown.SetPrintAdviceChosen(withAdvice);
-                      (ok ? shown.OKBtn : shown.CancelBtn)->click();
-                  })
-                      .join(" | ")
-                      .toStdString(),
-                  jobs.join(" | ").toStdString());
+        const QStringList printed = Run([&](TPrintDlg& shown) {
+            shown.SetPrintReportChosen(report);
+            shown.SetPrintAdviceChosen(withAdvice);
+            (ok ? shown.OKBtn : shown.CancelBtn)->click();
+        });
+        EXPECT_EQ(printed.join(" | ").toStdString(), jobs.join(" | ").toStdString());
     }
 }
 
