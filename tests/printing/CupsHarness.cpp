@@ -14,16 +14,15 @@ namespace CupsHarness {
 
 namespace {
 
-Scheduler& State() {
-    static Scheduler scheduler;
-    return scheduler;
-}
+Scheduler scheduler;
 
-QString RunTool(const QString& program, const QStringList& arguments) {
+// Runs a tool; whether it succeeded, and what it wrote.
+std::pair<bool, QString> RunTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const bool ran = process.waitForFinished(60000) &&
+                     process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return {ran, QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 // pdftotext's box listing: the paper of each page and the words on them.
@@ -32,7 +31,7 @@ std::pair<std::vector<QSizeF>, std::vector<Word>> Listing(const QString& pdfPath
         R"x(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.]+)" yMin="([\d.]+)" )x"
         R"x(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)x");
     std::pair<std::vector<QSizeF>, std::vector<Word>> listing;
-    for (auto it = element.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"}));
+    for (auto it = element.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"}).second);
          it.hasNext();) {
         const auto match = it.next();
         const auto at = [&](int i) { return match.captured(i).toDouble(); };
@@ -60,7 +59,6 @@ QString StateValue(const QString& name) {
 }
 
 void Connect() {
-    Scheduler& scheduler = State();
     scheduler.base = StateValue(QStringLiteral("CUPS_BASE"));
     scheduler.skipReason = scheduler.base.isEmpty() ? "no private scheduler: " +
                                                           StateValue(QStringLiteral("SKIP_REASON"))
@@ -74,14 +72,11 @@ void Connect() {
 }
 
 const Scheduler& Current() {
-    return State();
+    return scheduler;
 }
 
 bool Admin(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
+    return RunTool(program, arguments).first;
 }
 
 std::vector<Job> Jobs(int after) {
