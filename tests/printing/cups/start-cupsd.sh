@@ -68,12 +68,10 @@ done
 install -m 0755 "$here/capture" "$base/bin/backend/capture"
 
 cat > "$base/root/cupsd.conf" <<CONF
-LogLevel warn
 Listen $base/cups.sock
 Browsing No
 DefaultAuthType None
 JobRetryLimit 0
-PreserveJobHistory Yes
 PreserveJobFiles No
 <Location />
   Order allow,deny
