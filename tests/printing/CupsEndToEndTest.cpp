@@ -47,10 +47,8 @@ protected:
             GTEST_SKIP() << Current().skipReason.toStdString();
         }
         SampleAssessment::EnterScores(input, "2212121121", QStringLiteral("High risk"));
-        input.notes = {"Jane", "19700101-1234", "2026-12-06", "Smith", {}};
-        for (int i = 1; i <= 26; ++i) {
-            input.notes.lines << QStringLiteral("line%1").arg(i, 3, 10, QLatin1Char('0'));
-        }
+        // 26 comment lines: the report takes a second page.
+        input.notes = {"Jane", "19700101-1234", "2026-12-06", "Smith", QStringList(26, "line")};
         input.adviceLines = [] { return QStringList{"Freshadvice", " ", "Secondline"}; };
     }
     void TearDown() override {
@@ -108,25 +106,6 @@ void PrintTo(const Queue& queue, std::ostream* out) {
 
 class OnEachQueue : public Scheduler, public ::testing::WithParamInterface<Queue> {};
 
-// Dark pixels of a 72 dpi picture outside `area` (a point of slack for the
-// smoothing), and pixels in the chance sector's green.
-std::pair<int, int> InkOutsideAndGreen(const QString& pdf, int page, const QRectF& area) {
-    const QImage picture = RenderPage(pdf, page, 72);
-    EXPECT_FALSE(picture.isNull());
-    int outside = 0;
-    int green = 0;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const QRgb pixel = picture.pixel(x, y);
-            outside +=
-                qGray(pixel) < 250 && !area.adjusted(-1, -1, 1, 1).contains(QRectF(x, y, 1, 1));
-            green +=
-                qAbs(qRed(pixel) - 100) + qAbs(qGreen(pixel) - 169) + qAbs(qBlue(pixel) - 50) < 20;
-        }
-    }
-    return {outside, green};
-}
-
 // Two jobs (the report's two pages, the advice page) on the queue's paper,
 // inked only inside its printable area, in colour when chosen; words at their
 // places in the printer's pixels; the table's frame 6 pixels wide.
@@ -148,7 +127,22 @@ TEST_P(OnEachQueue, PrintoutsOnTheQueuesPaperInItsPixels) {
             SCOPED_TRACE(::testing::Message() << "job " << job << " page " << page);
             EXPECT_NEAR(pages[page].width(), queue.paper.width(), 0.5);
             EXPECT_NEAR(pages[page].height(), queue.paper.height(), 0.5);
-            const auto [outside, green] = InkOutsideAndGreen(documents[job], page, queue.printable);
+            // Dark pixels at 72 dpi outside the printable area (a point of slack
+            // for the smoothing), and pixels in the chance sector's green.
+            const QImage picture = RenderPage(documents[job], page, 72);
+            int outside = 0;
+            int green = 0;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QRgb pixel = picture.pixel(x, y);
+                    outside += qGray(pixel) < 250 &&
+                               !queue.printable.adjusted(-1, -1, 1, 1).contains(QRectF(x, y, 1, 1));
+                    const int d = qAbs(qRed(pixel) - 100) + qAbs(qGreen(pixel) - 169) +
+                                  qAbs(qBlue(pixel) - 50);
+                    green += d < 20;
+                }
+            }
+            EXPECT_FALSE(picture.isNull());
             EXPECT_EQ(outside, 0);
             EXPECT_EQ(green > 50, queue.colour && job == 0 && page == 0);
         }
@@ -168,10 +162,9 @@ TEST_P(OnEachQueue, PrintoutsOnTheQueuesPaperInItsPixels) {
         const auto word =
             std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.text == text; });
         ASSERT_NE(word, words.end()) << text.toStdString();
-        EXPECT_NEAR(word->box.left() * pixelsPerPoint - corner.x(), at.x(), 2.0)
-            << text.toStdString();
-        EXPECT_NEAR(word->box.top() * pixelsPerPoint - corner.y(), at.y(), 2.0)
-            << text.toStdString();
+        const QPointF off = word->box.topLeft() * pixelsPerPoint - corner - at;
+        EXPECT_TRUE(qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2)
+            << text.toStdString() << " off by " << off.x() << "," << off.y();
     }
 
     // Across the frame's left side at mid-height, on a picture at 1200 dpi.
@@ -189,52 +182,32 @@ INSTANTIATE_TEST_SUITE_P(Queues, OnEachQueue, ::testing::ValuesIn(Queues), [](co
     return QString(info.param.name).replace('-', '_').toStdString();
 });
 
+// A failure caused before job `beforeJob` opens (0: before the command) by a
+// print system tool, chattr on the spool or a scheduler script, and mended
+// (none: the default queue made again as at the start); the jobs of the
+// command that still print, and part of the error (none: no failure).
 struct Fault {
     const char* name;
-    QStringList cause; // a print system tool, chattr on the spool or a scheduler script
-    QStringList mend;  // none: the default queue made again as the scheduler's script made it
-    int beforeJob;     // caused before this job opens; 0: before the command
-    bool dialogShown;
-    int printed;         // jobs of the command that reach the printer
-    const char* message; // part of the error; none: no failure
+    const char* cause;
+    const char* mend;
+    int beforeJob;
+    int printed;
+    const char* message;
 };
 
 const Fault Faults[] = {
-    {"NoDefaultPrinter",
-     {"lpadmin", "-x", "dentiplot"},
-     {},
-     0,
-     false,
-     0,
-     "There is no default printer currently selected"},
-    {"QueueRejectingJobs",
-     {"cupsreject", "dentiplot"},
-     {"cupsaccept", "dentiplot"},
-     0,
-     true,
-     0,
-     "not accepting jobs"},
+    {"NoDefaultPrinter", "lpadmin -x dentiplot", "", 0, 0, "There is no default printer"},
+    {"QueueRejectingJobs", "cupsreject dentiplot", "cupsaccept dentiplot", 0, 0, "not accepting"},
     // The immutable spool keeps out the scheduler, root too; its bare "Request
     // Entity Too Large" would call a one-page report too large.
-    {"SpoolFolderUnwritable", {"chattr", "+i"}, {"chattr", "-i"}, 0, true, 0, "spool folder"},
-    {"SchedulerStoppedBetweenTheJobs",
-     {"stop-cupsd.sh", "keep"},
-     {"start-cupsd.sh", "again"},
-     2,
-     true,
-     1,
-     ""},
+    {"SpoolFolderUnwritable", "chattr +i", "chattr -i", 0, 0, "spool folder"},
+    {"SchedulerStoppedBetweenTheJobs", "stop-cupsd.sh keep", "start-cupsd.sh again", 2, 1, ""},
     // The print system keeps the jobs and prints them when the queue starts again.
-    {"StoppedQueueIsNoFailure",
-     {"cupsdisable", "dentiplot"},
-     {"cupsenable", "dentiplot"},
-     0,
-     true,
-     2,
-     nullptr},
+    {"StoppedQueueIsNoFailure", "cupsdisable dentiplot", "cupsenable dentiplot", 0, 2, nullptr},
 };
 
-bool Act(QStringList command) {
+bool Act(const char* line) {
+    QStringList command = QString(line).split(' ', Qt::SkipEmptyParts);
     if (command.isEmpty()) {
         return Admin("lpadmin",
                      {"-p", DefaultQueue, "-E", "-v", "capture:" + StateValue("CAPTURE_DIR"), "-P",
@@ -243,8 +216,8 @@ bool Act(QStringList command) {
     }
     const QString program = command.takeFirst();
     if (program == "chattr") {
-        return Admin(program, command + QStringList{Current().base + "/spool/tmp"}) &&
-               Admin(program, command + QStringList{Current().base + "/spool"});
+        return Admin(program, command << Current().base + "/spool/tmp") &&
+               Admin(program, command.mid(0, 1) << Current().base + "/spool");
     }
     if (program.endsWith(".sh")) {
         return Admin("sh", QStringList{StateValue("SCRIPTS") + '/' + program,
@@ -273,25 +246,24 @@ TEST_P(PrintFaults, ReportedOnceAndMendedPrintingWorksAgain) {
     const QString error = Print();
     printer.beforeJob = nullptr;
     ASSERT_TRUE(caused);
-    EXPECT_EQ(dialogShown, fault.dialogShown);
+    // Only a missing default printer ends the command before the dialog.
+    EXPECT_EQ(dialogShown, *fault.mend != 0);
+    EXPECT_EQ(error.isEmpty(), fault.message == nullptr) << error.toStdString();
+    EXPECT_TRUE(error.contains(fault.message ? fault.message : "")) << error.toStdString();
     if (fault.message == nullptr) {
-        EXPECT_EQ(error, "");
         const std::vector<Job> held = Jobs(mark);
         EXPECT_TRUE(held.size() == 2 && held[0].pending && held[1].pending);
-    } else {
-        EXPECT_TRUE(error.contains(fault.message) && !error.isEmpty()) << error.toStdString();
     }
     ASSERT_TRUE(Act(fault.mend));
+    // The jobs before the failure printed; nothing of the failed command waits;
+    // the next command prints both jobs.
     const std::vector<Job> jobs = Jobs(mark);
-    // The jobs before the failure printed; nothing of the failed command waits.
     ASSERT_GE(jobs.size(), std::size_t(fault.printed));
-    for (int i = 0; i < fault.printed; ++i) {
-        EXPECT_FALSE(WaitForDocument(jobs[i].id).isEmpty()) << i;
+    for (int i = 0; i < int(jobs.size()); ++i) {
+        EXPECT_FALSE(i < fault.printed ? WaitForDocument(jobs[i].id).isEmpty()
+                                       : Jobs(mark)[i].pending)
+            << i;
     }
-    for (const Job& job : Jobs(mark)) {
-        EXPECT_FALSE(job.pending) << job.id;
-    }
-
     const int again = LastJobId();
     EXPECT_EQ(Print(), "");
     ASSERT_EQ(Jobs(again).size(), 2u);

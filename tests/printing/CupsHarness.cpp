@@ -14,16 +14,37 @@ namespace CupsHarness {
 
 namespace {
 
-Scheduler& State() {
-    static Scheduler scheduler;
-    return scheduler;
-}
+Scheduler scheduler;
 
-QString RunTool(const QString& program, const QStringList& arguments) {
+// Runs a tool; whether it succeeded, and what it wrote.
+std::pair<bool, QString> RunTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const bool ran = process.waitForFinished(60000) &&
+                     process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return {ran, QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+// pdftotext's box listing: the paper of each page and the words on them.
+std::pair<std::vector<QSizeF>, std::vector<Word>> Listing(const QString& pdfPath) {
+    static const QRegularExpression element(
+        R"x(<page width="([\d.]+)" height="([\d.]+)"|<word xMin="([\d.]+)" yMin="([\d.]+)" )x"
+        R"x(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)x");
+    std::pair<std::vector<QSizeF>, std::vector<Word>> listing;
+    for (auto it = element.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"}).second);
+         it.hasNext();) {
+        const auto match = it.next();
+        const auto at = [&](int i) { return match.captured(i).toDouble(); };
+        if (match.capturedLength(1) > 0) {
+            listing.first.emplace_back(at(1), at(2));
+        } else {
+            // Our words hold no markup characters but these two.
+            const QString text = match.captured(7).replace("&amp;", "&").replace("&apos;", "'");
+            listing.second.push_back({text, int(listing.first.size()) - 1,
+                                      QRectF(QPointF(at(3), at(4)), QPointF(at(5), at(6)))});
+        }
+    }
+    return listing;
 }
 
 } // namespace
@@ -38,7 +59,6 @@ QString StateValue(const QString& name) {
 }
 
 void Connect() {
-    Scheduler& scheduler = State();
     scheduler.base = StateValue(QStringLiteral("CUPS_BASE"));
     scheduler.skipReason = scheduler.base.isEmpty() ? "no private scheduler: " +
                                                           StateValue(QStringLiteral("SKIP_REASON"))
@@ -52,14 +72,11 @@ void Connect() {
 }
 
 const Scheduler& Current() {
-    return State();
+    return scheduler;
 }
 
 bool Admin(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
+    return RunTool(program, arguments).first;
 }
 
 std::vector<Job> Jobs(int after) {
@@ -95,35 +112,11 @@ QString WaitForDocument(int id) {
 }
 
 std::vector<Word> WordsOf(const QString& pdfPath) {
-    static const QRegularExpression element(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    std::vector<Word> words;
-    int page = -1;
-    for (auto it = element.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"}));
-         it.hasNext();) {
-        const auto match = it.next();
-        const auto at = [&](int i) { return match.captured(i).toDouble(); };
-        // Our words hold no markup characters but these two.
-        const QString text = match.captured(5).replace("&amp;", "&").replace("&apos;", "'");
-        if (match.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++page;
-        } else {
-            words.push_back({text, page, QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
-        }
-    }
-    return words;
+    return Listing(pdfPath).second;
 }
 
 std::vector<QSizeF> PagesOf(const QString& pdfPath) {
-    static const QRegularExpression page(
-        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
-    std::vector<QSizeF> pages;
-    for (auto it = page.globalMatch(RunTool("pdftotext", {"-bbox", pdfPath, "-"})); it.hasNext();) {
-        const auto match = it.next();
-        pages.emplace_back(match.captured(1).toDouble(), match.captured(2).toDouble());
-    }
-    return pages;
+    return Listing(pdfPath).first;
 }
 
 QImage RenderPage(const QString& pdfPath, int page, int dpi, const QRectF& area) {

@@ -23,14 +23,13 @@ int main(int argc, char** argv) {
 
     Printing::PrintCommandInput input;
     SampleAssessment::EnterScores(input, "2112221121", QStringLiteral("Standard set"));
-    input.notes.name = QStringLiteral("Jane Example");
-    input.notes.identNo = QStringLiteral("19700101-0000");
-    input.notes.date = QStringLiteral("2026-12-06");
-    input.notes.examiner = QStringLiteral("Dr. A. Examiner");
-    input.notes.lines =
-        QStringList{QStringLiteral("Two new approximal lesions since the last visit."),
-                    QStringLiteral("Frequent intake of sweetened drinks between meals."), QString(),
-                    QStringLiteral("Recall in six months.")};
+    input.notes = {"Jane Example",
+                   "19700101-0000",
+                   "2026-12-06",
+                   "Dr. A. Examiner",
+                   {"Two new approximal lesions since the last visit.",
+                    "Frequent intake of sweetened drinks between meals.", "",
+                    "Recall in six months."}};
 
     const TDlg0020 dlg0020;
     const TDlg2040 dlg2040;

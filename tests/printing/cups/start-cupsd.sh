@@ -25,17 +25,15 @@ launch() {
     setsid /usr/sbin/cupsd -f -c "$base/root/cupsd.conf" -s "$base/root/cups-files.conf" \
         > "$base/log/cupsd.out" 2>&1 < /dev/null &
     pid=$!
-    tries=0
-    until CUPS_SERVER="$base/cups.sock" lpstat -r 2> /dev/null | grep -q "is running"; do
-        tries=$((tries + 1))
-        if [ $tries -gt 200 ] || ! kill -0 "$pid" 2> /dev/null; then
-            echo "start-cupsd: the scheduler did not come up" >&2
-            cat "$base/log/cupsd.out" "$base/log/error_log" >&2 2> /dev/null || true
-            kill "$pid" 2> /dev/null || true
-            exit 1
-        fi
+    for _ in $(seq 200); do
+        CUPS_SERVER="$base/cups.sock" lpstat -r 2> /dev/null | grep -q "is running" && return
+        kill -0 "$pid" 2> /dev/null || break
         sleep 0.05
     done
+    echo "start-cupsd: the scheduler did not come up" >&2
+    cat "$base/log/cupsd.out" "$base/log/error_log" >&2 2> /dev/null || true
+    kill "$pid" 2> /dev/null || true
+    exit 1
 }
 
 if [ "${2:-}" = again ]; then
@@ -70,12 +68,10 @@ done
 install -m 0755 "$here/capture" "$base/bin/backend/capture"
 
 cat > "$base/root/cupsd.conf" <<CONF
-LogLevel warn
 Listen $base/cups.sock
 Browsing No
 DefaultAuthType None
 JobRetryLimit 0
-PreserveJobHistory Yes
 PreserveJobFiles No
 <Location />
   Order allow,deny

@@ -8,9 +8,8 @@ state=$1
 . "$state"
 if [ -n "${CUPSD_PID:-}" ]; then
     kill "$CUPSD_PID" 2> /dev/null
-    tries=0
-    while kill -0 "$CUPSD_PID" 2> /dev/null && [ $tries -lt 100 ]; do
-        tries=$((tries + 1))
+    for _ in $(seq 100); do
+        kill -0 "$CUPSD_PID" 2> /dev/null || break
         sleep 0.05
     done
     kill -9 "$CUPSD_PID" 2> /dev/null
