@@ -26,18 +26,18 @@ using namespace CupsHarness;
 // break the print system between two jobs.
 class HookedPrinter final : public PrintService {
 public:
-    QSize PrintableSize() override { return m_printer.PrintableSize(); }
+    QSize PrintableSize() override { return printer_.PrintableSize(); }
     std::unique_ptr<PageCanvas> OpenJob() override {
         if (beforeJob) {
-            beforeJob(++m_jobs);
+            beforeJob(++jobs_);
         }
-        return m_printer.OpenJob();
+        return printer_.OpenJob();
     }
     std::function<void(int)> beforeJob;
 
 private:
-    DefaultPrinterService m_printer;
-    int m_jobs = 0;
+    DefaultPrinterService printer_;
+    int jobs_ = 0;
 };
 
 class Scheduler : public ::testing::Test {

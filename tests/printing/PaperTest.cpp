@@ -22,39 +22,39 @@ constexpr int Dpi = 1200;
 
 class PaperTest : public ::testing::Test {
 protected:
-    PaperTest() : m_paper(2400, 3400, QImage::Format_RGB32) {
+    PaperTest() : paper_(2400, 3400, QImage::Format_RGB32) {
         const int dotsPerMetre = Numeric::RoundToInt(Dpi / 0.0254);
-        m_paper.setDotsPerMeterX(dotsPerMetre);
-        m_paper.setDotsPerMeterY(dotsPerMetre);
-        m_paper.fill(Qt::white);
-        m_painter.begin(&m_paper);
-        m_page.emplace(m_painter, m_paper, Dpi);
+        paper_.setDotsPerMeterX(dotsPerMetre);
+        paper_.setDotsPerMeterY(dotsPerMetre);
+        paper_.fill(Qt::white);
+        painter_.begin(&paper_);
+        page_.emplace(painter_, paper_, Dpi);
     }
 
     const QImage& Paper() {
-        m_painter.end();
-        return m_paper;
+        painter_.end();
+        return paper_;
     }
 
-    bool Dark(QPoint at) const { return qGray(m_paper.pixel(at)) < 128; }
+    bool Dark(QPoint at) const { return qGray(paper_.pixel(at)) < 128; }
 
-    QImage m_paper;
-    QPainter m_painter;
-    std::optional<Printing::PagePainter> m_page;
+    QImage paper_;
+    QPainter painter_;
+    std::optional<Printing::PagePainter> page_;
 };
 
 // Four boxes of a standard hatch (a line every 8 screen pixels: at 1200 dpi
 // every 100 device pixels, each about 12 thick, so the paper shows lines, not
 // grey), walked along lines: how many dark runs are met and how long they are.
 TEST_F(PaperTest, HatchesAtPrinterResolution) {
-    m_page->SetPenWidth(2);
+    page_->SetPenWidth(2);
     const std::pair<FillStyle, QPoint> boxes[] = {{FillStyle::Horizontal, {100, 1200}},
                                                   {FillStyle::Cross, {1300, 1200}},
                                                   {FillStyle::DiagonalCross, {100, 2400}},
                                                   {FillStyle::None, {1300, 2400}}};
     for (const auto& [style, corner] : boxes) {
-        m_page->SetFill(style, Qt::black);
-        m_page->Rectangle(corner, corner + QPoint(1000, 1000));
+        page_->SetFill(style, Qt::black);
+        page_->Rectangle(corner, corner + QPoint(1000, 1000));
     }
     Paper();
     // Along a line from a point: the fewest and most dark runs met, each 6 to 40 pixels long.
@@ -86,9 +86,9 @@ TEST_F(PaperTest, HatchesAtPrinterResolution) {
 }
 
 TEST_F(PaperTest, PieSliceSweepsCounterClockwiseFromStartToEnd) {
-    m_page->SetFill(FillStyle::Solid, Qt::black);
+    page_->SetFill(FillStyle::Solid, Qt::black);
     // Round (1200, 1200), from three o'clock to twelve o'clock.
-    m_page->Pie({600, 600}, {1800, 1800}, {1800, 1200}, {1200, 600});
+    page_->Pie({600, 600}, {1800, 1800}, {1800, 1200}, {1200, 600});
     Paper();
     EXPECT_TRUE(Dark({1500, 900}));
     EXPECT_FALSE(Dark({900, 900}));

@@ -46,11 +46,11 @@ private:
     class KeptJob final : public RecordingCanvas {
     public:
         explicit KeptJob(QStringList& printed)
-            : RecordingCanvas({12000, 17220}), m_printed(printed) {}
-        ~KeptJob() override { m_printed << Lines() << (DocumentOpen() ? "unended" : ""); }
+            : RecordingCanvas({12000, 17220}), printed_(printed) {}
+        ~KeptJob() override { printed_ << Lines() << (DocumentOpen() ? "unended" : ""); }
 
     private:
-        QStringList& m_printed;
+        QStringList& printed_;
     };
 };
 

@@ -17,14 +17,14 @@ namespace Printing {
 
 class RecordingCanvas : public PageCanvas {
 public:
-    explicit RecordingCanvas(QSize printableSize = QSize(4800, 6888)) : m_size(printableSize) {}
+    explicit RecordingCanvas(QSize printableSize = QSize(4800, 6888)) : size_(printableSize) {}
 
-    QSize PrintableSize() const override { return m_size; }
+    QSize PrintableSize() const override { return size_; }
     void BeginDoc(const QString& title) override;
     void NewPage() override;
     void EndDoc() override;
     void SetFont(const QString& face, int pointSize, bool bold) override;
-    void SetPenWidth(int pixels) override { m_pen = QString::number(pixels); }
+    void SetPenWidth(int pixels) override { pen_ = QString::number(pixels); }
     void SetFill(FillStyle style, const QColor& colour) override;
     void Rectangle(QPoint topLeft, QPoint bottomRight) override;
     void Pie(QPoint boxTopLeft, QPoint boxBottomRight, QPoint start, QPoint end) override;
@@ -35,23 +35,23 @@ public:
     // `word` throws std::runtime_error(message) instead of being recorded.
     void FailAt(const QString& word, int occurrence, const QString& message);
 
-    const QStringList& Lines() const { return m_lines; }
+    const QStringList& Lines() const { return lines_; }
     // The lines starting with `word`.
     QStringList Lines(const QString& word) const;
-    bool DocumentOpen() const { return m_page >= 0; }
+    bool DocumentOpen() const { return page_ >= 0; }
 
 private:
     void Record(const QString& word, const QString& rest);
 
-    QSize m_size;
-    QStringList m_lines;
-    int m_page = -1;
-    QString m_font;
-    QString m_pen = QStringLiteral("1");
-    QString m_fill = QStringLiteral("none");
-    QString m_failWord;
-    int m_failOccurrence = 0;
-    QString m_failMessage;
+    QSize size_;
+    QStringList lines_;
+    int page_ = -1;
+    QString font_;
+    QString pen_ = QStringLiteral("1");
+    QString fill_ = QStringLiteral("none");
+    QString failWord_;
+    int failOccurrence_ = 0;
+    QString failMessage_;
 };
 
 } // namespace Printing
