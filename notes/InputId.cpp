@@ -3,6 +3,7 @@
 #include "notes/NotesStore.h"
 #include "notes/PageCount.h"
 #include "notes/TRECode.h"
+#include "resources/Characters.h"
 #include "resources/Fonts.h"
 #include "resources/ScreenCentre.h"
 
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QTextBoundaryFinder>
 #include <QValidator>
 #include <algorithm>
 
@@ -50,22 +50,9 @@ QIcon OkGlyph() {
     return QIcon(pixmap);
 }
 
-// Where each character of `text` starts, and its end last: a character is
-// what the reader sees as one (a letter with its accents, an emoji with its
-// modifiers, a flag), however many code units it takes.
-QList<qsizetype> CharacterBoundaries(const QString& text) {
-    QList<qsizetype> boundaries{0};
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary()) {
-        boundaries << at;
-    }
-    return boundaries;
-}
-
 // The first `count` characters of `text`.
 QString LeftCharacters(const QString& text, int count) {
-    const QList<qsizetype> boundaries = CharacterBoundaries(text);
-    return text.left(boundaries[std::min<qsizetype>(count, boundaries.size() - 1)]);
+    return text.left(Characters::End(text, count));
 }
 
 // Keeps a one-line field to `limit` characters and never keeps half of one.
@@ -77,7 +64,7 @@ public:
     CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
 
     State validate(QString& input, int& pos) const override {
-        const QList<qsizetype> boundaries = CharacterBoundaries(input);
+        const QList<qsizetype> boundaries = Characters::Boundaries(input);
         const qsizetype excess = boundaries.size() - 1 - limit_;
         if (excess <= 0) {
             return Acceptable;

@@ -1,6 +1,7 @@
 #include "piechart/PieLine.h"
 
-#include <QTextBoundaryFinder>
+#include "resources/Characters.h"
+
 #include <algorithm>
 #include <charconv>
 #include <string>
@@ -130,39 +131,6 @@ std::optional<double> ReadPieNumber(std::string_view text) {
     return shape->negative ? -magnitude : magnitude;
 }
 
-namespace {
-
-// Where the first `count` characters of `text` end, in code units; the text's
-// size when it holds fewer. A character is what a reader sees as one.
-qsizetype CharacterEnd(QStringView text, qsizetype count) {
-    if (text.size() <= count) {
-        return text.size(); // a character takes at least one code unit
-    }
-    // Only a head of the text is taken apart, however long the rest. Whether
-    // a character ends at a position depends on what comes before it and on
-    // the code point after it (at most two code units), so the ends found
-    // inside a head, short of its last two units, are final.
-    for (qsizetype head = 2 * count + 2;; head *= 2) {
-        const QStringView part = text.left(head);
-        const bool whole = part.size() == text.size();
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, part);
-        qsizetype seen = 0;
-        for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
-            if (end >= part.size() - 1 && !whole) {
-                break; // the head may have cut this character
-            }
-            if (++seen == count) {
-                return end;
-            }
-        }
-        if (whole) {
-            return text.size();
-        }
-    }
-}
-
-} // namespace
-
 QString PieLabel(const QString& trimmedLine) {
     const qsizetype blank = trimmedLine.indexOf(QLatin1Char(' '));
     if (blank < 0) {
@@ -170,7 +138,7 @@ QString PieLabel(const QString& trimmedLine) {
     }
     // The separating blank and the kPieLabelLimit characters after it.
     const QStringView rest = QStringView(trimmedLine).mid(blank);
-    return TrimBlanks(rest.left(CharacterEnd(rest, kPieLabelLimit + 1)).toString());
+    return TrimBlanks(rest.left(Characters::End(rest, kPieLabelLimit + 1)).toString());
 }
 
 PieLine ReadPieLine(const QString& line) {

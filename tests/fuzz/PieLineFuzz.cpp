@@ -5,9 +5,9 @@
 // a label lies within its line and its limit.
 
 #include "piechart/PieLine.h"
+#include "resources/Characters.h"
 
 #include <QStringList>
-#include <QTextBoundaryFinder>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -55,11 +55,7 @@ void CheckLines(const QStringList& lines) {
         const PieLine read = ReadPieLine(line);
         Require(read.text == TrimBlanks(line), "entry text is not the trimmed line");
         // The limit counts characters as the reader sees them.
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, read.label);
-        qsizetype characters = 0;
-        while (finder.toNextBoundary() > 0) {
-            ++characters;
-        }
+        const qsizetype characters = Characters::Boundaries(read.label).size() - 1;
         Require(characters <= kPieLabelLimit && read.text.contains(read.label),
                 "label too long or not a part of its line");
         Require(!read.value || std::isfinite(*read.value), "line read as a non-finite value");
