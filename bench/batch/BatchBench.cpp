@@ -13,6 +13,7 @@
 #include "batch/Reports.h"
 #include "batch/RowJudgement.h"
 #include "printing/PdfCanvas.h"
+#include "resources/Fonts.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -160,7 +161,7 @@ void LinesPage(benchmark::State& state, bool bothWeights) {
                                    });
         canvas.BeginDoc(QStringLiteral("One line"));
         for (int line = 0; line < (bothWeights ? 2 : 1); ++line) {
-            canvas.SetFont(QStringLiteral("Times New Roman"), 10, line == 1);
+            canvas.SetFont(Fonts::kSerifFace, 10, line == 1);
             canvas.Text({100, 100 + 100 * line}, QStringLiteral("A single line of text."));
         }
         canvas.EndDoc();

@@ -6,6 +6,7 @@
 #include "printing/PrintCommand.h"
 #include "printing/PrintService.h"
 #include "printing/Utskrift.h"
+#include "resources/Fonts.h"
 #include "tests/sample/SampleAssessment.h"
 
 #include <QApplication>
@@ -42,7 +43,7 @@ void OneLineJob(benchmark::State& state) {
     for (auto _ : state) {
         const std::unique_ptr<Printing::PageCanvas> job = service.OpenJob();
         job->BeginDoc(QStringLiteral("One line"));
-        job->SetFont(QStringLiteral("Times New Roman"), 10, false);
+        job->SetFont(Fonts::kSerifFace, 10, false);
         job->Text({100, 100}, QStringLiteral("A single line of text."));
         job->EndDoc();
     }
