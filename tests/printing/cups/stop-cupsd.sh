@@ -1,13 +1,11 @@
 #!/bin/sh
-# Stops the private CUPS scheduler named in the state file and removes its
-# folder: stop-cupsd.sh <state file> [keep]
+# Stops the private CUPS scheduler of the state file and removes its folder:
+#   stop-cupsd.sh <state file> [keep]
 # With "keep" the folder and the state stay, for start-cupsd.sh ... again.
-set -u
 state=$1
 [ -f "$state" ] || exit 0
 . "$state"
-if [ -n "${CUPSD_PID:-}" ]; then
-    kill "$CUPSD_PID" 2> /dev/null
+if kill "${CUPSD_PID:-}" 2> /dev/null; then
     for _ in $(seq 100); do
         kill -0 "$CUPSD_PID" 2> /dev/null || break
         sleep 0.05
@@ -15,8 +13,5 @@ if [ -n "${CUPSD_PID:-}" ]; then
     kill -9 "$CUPSD_PID" 2> /dev/null
 fi
 [ "${2:-}" = keep ] && exit 0
-case "${CUPS_BASE:-}" in
-    */dentiplot-cups.*) rm -rf "$CUPS_BASE" ;;
-esac
+case ${CUPS_BASE:-} in */dentiplot-cups.*) rm -rf "$CUPS_BASE" ;; esac
 rm -f "$state"
-exit 0
