@@ -24,18 +24,17 @@ QStringList NumberedLines(int count) {
 // The report's calls at one pixel per page unit.
 QStringList Printed(const std::array<double, kSectorCount>& percentages,
                     const QStringList& comments = {}) {
-    ReportData data;
-    data.percentages = percentages;
-    data.percentTexts = PercentTexts(percentages);
-    data.commentLines = comments;
-    data.sx = data.sy = 1.0;
     RecordingCanvas canvas;
-    PrintReport(canvas, data);
+    PrintReport(canvas, {.percentTexts = PercentTexts(percentages),
+                         .percentages = percentages,
+                         .commentLines = comments,
+                         .sx = 1.0,
+                         .sy = 1.0});
     return canvas.Lines();
 }
 
-// A chance of 0 or below leaves its sector out (nothing is pulled out); a
-// chance of 100 % is the whole disc. Legend and label keep the rounded value.
+// A chance below 0 leaves its sector out (nothing is pulled out); a chance of
+// 100 % is the whole disc. Legend and label keep the rounded value, its sign too.
 TEST(Report, ChanceAtTheEdgesOfTheScale) {
     const std::tuple<std::array<double, kSectorCount>, const char*, QString> cases[] = {
         {{-0.4, 40, 20, 20, 20.4}, "pie 5 cross 5429,3160 8449,6180 8449,4708 7406,3234", "0 %"},
@@ -83,7 +82,7 @@ text R10 1280,715 line 80)"},
 TEST(Advice, PageAndItsContinuation) {
     RecordingCanvas canvas;
     PrintAdvice(canvas, "Ann Patient", "19700101-1234", "2026-12-06", "B. Examiner",
-                QStringList{"first", "", " "} + NumberedLines(60).mid(3));
+                QStringList{"", " "} + NumberedLines(60).mid(2));
     EXPECT_EQ(canvas.Lines().filter(QRegularExpression("^page|Examiner$|line (52|53)$")).join('\n'),
               1 + R"(
 text R10 2348,399 B. Examiner

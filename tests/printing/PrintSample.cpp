@@ -28,10 +28,6 @@ int main(int argc, char** argv) {
                          "Frequent intake of sweetened drinks between meals.", "",
                          "Recall in six months."};
 
-    const QStringList advice =
-        AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
-                       {TDlg0020(), TDlg2040(), TDlg4060(), TDlg6080(), TDlg80100()});
-
     try {
         DefaultPrinterService service;
         ReportData data = GatherReportData(input, service.PrintableSize());
@@ -40,7 +36,9 @@ int main(int argc, char** argv) {
             PrintReport(*service.OpenJob(), data);
         }
         PrintAdvice(*service.OpenJob(), input.notes.name, input.notes.identNo, input.notes.date,
-                    input.notes.examiner, advice);
+                    input.notes.examiner,
+                    AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
+                                   {TDlg0020(), TDlg2040(), TDlg4060(), TDlg6080(), TDlg80100()}));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "print_sample: %s\n", error.what());
         return 1;
