@@ -15,40 +15,30 @@
 #include <cstdio>
 #include <stdexcept>
 
+using namespace Printing;
+
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    Printing::PrintCommandInput input;
+    PrintCommandInput input;
     SampleAssessment::EnterScores(input, "2112221121", QStringLiteral("Standard set"));
-    input.notes = {"Jane Example",
-                   "19700101-0000",
-                   "2026-12-06",
-                   "Dr. A. Examiner",
-                   {"Two new approximal lesions since the last visit.",
-                    "Frequent intake of sweetened drinks between meals.", "",
-                    "Recall in six months."}};
-
-    const TDlg0020 dlg0020;
-    const TDlg2040 dlg2040;
-    const TDlg4060 dlg4060;
-    const TDlg6080 dlg6080;
-    const TDlg80100 dlg80100;
-    const QStringList advice =
-        AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
-                       {dlg0020, dlg2040, dlg4060, dlg6080, dlg80100});
+    input.notes = {"Jane Example", "19700101-0000", "2026-12-06", "Dr. A. Examiner", {}};
+    input.notes.lines = {"Two new approximal lesions since the last visit.",
+                         "Frequent intake of sweetened drinks between meals.", "",
+                         "Recall in six months."};
 
     try {
-        Printing::DefaultPrinterService service;
-        Printing::ReportData data = Printing::GatherReportData(input, service.PrintableSize());
+        DefaultPrinterService service;
+        ReportData data = GatherReportData(input, service.PrintableSize());
         for (const bool colour : {true, false}) {
             data.colourMode = colour;
-            Printing::PrintReport(*service.OpenJob(), data);
+            PrintReport(*service.OpenJob(), data);
         }
-        Printing::PrintAdvice(*service.OpenJob(), input.notes.name, input.notes.identNo,
-                              input.notes.date, input.notes.examiner, advice);
+        PrintAdvice(*service.OpenJob(), input.notes.name, input.notes.identNo, input.notes.date,
+                    input.notes.examiner,
+                    AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
+                                   {TDlg0020(), TDlg2040(), TDlg4060(), TDlg6080(), TDlg80100()}));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "print_sample: %s\n", error.what());
         return 1;

@@ -1,57 +1,81 @@
 #pragma once
 
-// A page canvas that draws nothing and records each call as one line of text
-// with the state in force, so that a printout compares as text and a
-// difference reads plainly:
+// A page canvas that draws nothing and writes each call as one line of text
+// into a log, with the state in force, so that a printout compares as text and
+// a difference reads plainly:
 //   begin <title> | page | end
-//   text <page> <B|R><points> x,y <text>     (the face only when not the serif one)
+//   text <B|R><points> x,y <text>            (the face only when not the serif one)
 //   rect|pie <pen> <fill> x,y x,y [x,y x,y]  (fill: none, #rrggbb, horizontal, cross, diagonal)
 //   line <pen> x,y x,y
-// It can also be told to fail at a chosen call, as a printer refusing a page would.
+// Like a printer that stops taking work, it can refuse every call from a
+// chosen line of the log on: the call is logged as "refused <line>" and throws
+// std::runtime_error("refused <first word>").
 
 #include "printing/PageCanvas.h"
+#include "resources/Fonts.h"
 
 #include <QStringList>
+#include <stdexcept>
 
 namespace Printing {
 
 class RecordingCanvas : public PageCanvas {
 public:
-    explicit RecordingCanvas(QSize printableSize = QSize(4800, 6888)) : size_(printableSize) {}
+    // Logs into `log`, or into a log of its own when none is given.
+    explicit RecordingCanvas(QStringList* log = nullptr, qsizetype refuseFrom = -1)
+        : log_(log ? log : &own_), refuseFrom_(refuseFrom) {}
 
-    QSize PrintableSize() const override { return size_; }
-    void BeginDoc(const QString& title) override;
-    void NewPage() override;
-    void EndDoc() override;
-    void SetFont(const QString& face, int pointSize, bool bold) override;
+    // A quarter pixel per page unit across and half a pixel down, so that
+    // positions show how each term is rounded.
+    QSize PrintableSize() const override { return {3000, 8610}; }
+    void BeginDoc(const QString& title) override { Log("begin " + title); }
+    void NewPage() override { Log("page"); }
+    void EndDoc() override { Log("end"); }
+    void SetFont(const QString& face, int pointSize, bool bold) override {
+        font_ = (face == Fonts::kSerifFace ? QString() : face + ' ') + (bold ? 'B' : 'R') +
+                QString::number(pointSize);
+    }
     void SetPenWidth(int pixels) override { pen_ = QString::number(pixels); }
-    void SetFill(FillStyle style, const QColor& colour) override;
-    void Rectangle(QPoint topLeft, QPoint bottomRight) override;
-    void Pie(QPoint boxTopLeft, QPoint boxBottomRight, QPoint start, QPoint end) override;
-    void Line(QPoint from, QPoint to) override;
-    void Text(QPoint topLeft, const QString& text) override;
+    void SetFill(FillStyle style, const QColor& colour) override {
+        const char* const names[] = {"none", "", "horizontal", "cross", "diagonal"};
+        fill_ = style == FillStyle::Solid ? colour.name() : names[int(style)];
+    }
+    void Rectangle(QPoint topLeft, QPoint bottomRight) override {
+        Log("rect " + pen_ + ' ' + fill_ + Points({topLeft, bottomRight}));
+    }
+    void Pie(QPoint boxTopLeft, QPoint boxBottomRight, QPoint start, QPoint end) override {
+        Log("pie " + pen_ + ' ' + fill_ + Points({boxTopLeft, boxBottomRight, start, end}));
+    }
+    void Line(QPoint from, QPoint to) override { Log("line " + pen_ + Points({from, to})); }
+    void Text(QPoint topLeft, const QString& text) override {
+        Log("text " + font_ + Points({topLeft}) + ' ' + text);
+    }
 
-    // The call whose line would be the `occurrence`-th (from 0) starting with
-    // `word` throws std::runtime_error(message) instead of being recorded.
-    void FailAt(const QString& word, int occurrence, const QString& message);
-
-    const QStringList& Lines() const { return lines_; }
-    // The lines starting with `word`.
-    QStringList Lines(const QString& word) const;
-    bool DocumentOpen() const { return page_ >= 0; }
+    const QStringList& Lines() const { return *log_; }
 
 private:
-    void Record(const QString& word, const QString& rest);
+    static QString Points(std::initializer_list<QPoint> points) {
+        QString text;
+        for (const QPoint& point : points) {
+            text += QStringLiteral(" %1,%2").arg(point.x()).arg(point.y());
+        }
+        return text;
+    }
 
-    QSize size_;
-    QStringList lines_;
-    int page_ = -1;
+    void Log(const QString& line) {
+        if (refuseFrom_ >= 0 && log_->size() >= refuseFrom_) {
+            *log_ << "refused " + line;
+            throw std::runtime_error("refused " + line.section(' ', 0, 0).toStdString());
+        }
+        *log_ << line;
+    }
+
+    QStringList own_;
+    QStringList* log_;
+    qsizetype refuseFrom_;
     QString font_;
     QString pen_ = QStringLiteral("1");
     QString fill_ = QStringLiteral("none");
-    QString failWord_;
-    int failOccurrence_ = 0;
-    QString failMessage_;
 };
 
 } // namespace Printing
