@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 build="${1:-build/dev}"
 cmake --build "$build" --target dentiplot_screenshot
 xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$build/bench/mainwindow/dentiplot_screenshot" docs/main-window.png
+    "$build/bench/dentiplot_screenshot" docs/main-window.png
 echo "screenshot: docs/main-window.png"

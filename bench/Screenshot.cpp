@@ -26,10 +26,9 @@ int main(int argc, char** argv) {
 
     // Caries experience 2, related diseases 0, diet 2 and 3, plaque 1,
     // mutans 2, fluoride 2, saliva 1, buffer 1, clinical judgement 1.
-    const char* scores[] = {"2", "0", "2", "3", "1", "2", "2", "1", "1", "1"};
     for (int i = 0; i < 10; ++i) {
-        auto* edit = form.findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(i + 1));
-        edit->setText(QString::fromLatin1(scores[i]));
+        form.findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(i + 1))
+            ->setText(QString(QLatin1Char("2023122111"[i])));
     }
     // The splash window closes on its timer; run it at once.
     program.Splash().Timer1Timer();
