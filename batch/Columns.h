@@ -6,6 +6,8 @@
 // the two selectors; the notes columns are optional, and any other column is
 // carried through untouched.
 
+#include "model/RiskModel.h"
+
 #include <QString>
 #include <array>
 #include <string>
@@ -13,7 +15,7 @@
 
 namespace Batch {
 
-inline constexpr int kFactorCount = 10;
+inline constexpr int kFactorCount = InmBearb::RiskModel::kFactorCount;
 
 struct Columns {
     static constexpr int kAbsent = -1;

@@ -25,10 +25,10 @@
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <random>
-#include <sched.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <vector>
 
 extern char** environ;
 
@@ -126,48 +126,38 @@ std::string Cohort(int rows) {
 }
 
 // dentiplot-batch run as a child on a cohort of `rows` (some rows have too
-// many blanks, so exit status 1 is expected), writing the results
-// and, when asked, every assessed row's report, on the cores this process
-// may use or held to one; its peak resident size is a counter.
+// many blanks, so exit status 1 is expected), writing the results and, when
+// asked, every assessed row's report, on every core or held to the first one;
+// its peak resident size is a counter.
 void RunCohort(benchmark::State& state, int rows, bool reports, bool oneCore) {
     const std::string input = Cohort(rows);
-    cpu_set_t all;
-    cpu_set_t one;
-    sched_getaffinity(0, sizeof all, &all);
-    CPU_ZERO(&one);
-    CPU_SET(sched_getcpu(), &one);
-    sched_setaffinity(0, sizeof one, oneCore ? &one : &all);
     for (auto _ : state) {
         const QTemporaryDir dir;
         const std::string folder = dir.path().toStdString();
         const std::string output = folder + "/results.csv";
-        const char* argv[] = {
-            DENTIPLOT_BATCH_PROGRAM,         input.c_str(),  "-o",   output.c_str(),
-            reports ? "--reports" : nullptr, folder.c_str(), nullptr};
+        std::vector<const char*> argv{DENTIPLOT_BATCH_PROGRAM, input.c_str(), "-o", output.c_str()};
+        if (reports) {
+            argv.insert(argv.end(), {"--reports", folder.c_str()});
+        }
+        if (oneCore) {
+            argv.insert(argv.begin(), {"taskset", "-c", "0"});
+        }
+        argv.push_back(nullptr);
         pid_t child = 0;
         int status = 0;
         rusage usage{};
-        if (posix_spawn(&child, argv[0], nullptr, nullptr, const_cast<char**>(argv), environ) !=
-                0 ||
+        if (posix_spawnp(&child, argv[0], nullptr, nullptr, const_cast<char**>(argv.data()),
+                         environ) != 0 ||
             wait4(child, &status, 0, &usage) < 0 || WEXITSTATUS(status) > 1) {
             state.SkipWithError("dentiplot-batch failed");
         }
         state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
     }
-    sched_setaffinity(0, sizeof all, &all);
 }
-BENCHMARK_CAPTURE(RunCohort, Million, 1000000, false, false)
-
-    ->Iterations(2);
-BENCHMARK_CAPTURE(RunCohort, TenThousand, 10000, false, false)
-
-    ->Iterations(1);
-BENCHMARK_CAPTURE(RunCohort, ThousandReportsAllCores, 1000, true, false)
-
-    ->Iterations(1);
-BENCHMARK_CAPTURE(RunCohort, ThousandReportsOneCore, 1000, true, true)
-
-    ->Iterations(1);
+BENCHMARK_CAPTURE(RunCohort, Million, 1000000, false, false)->Iterations(2);
+BENCHMARK_CAPTURE(RunCohort, TenThousand, 10000, false, false)->Iterations(1);
+BENCHMARK_CAPTURE(RunCohort, ThousandReportsAllCores, 1000, true, false)->Iterations(1);
+BENCHMARK_CAPTURE(RunCohort, ThousandReportsOneCore, 1000, true, true)->Iterations(1);
 
 // The million rows' file read and split into cells by the program's reader.
 void SplitCohort(benchmark::State& state) {

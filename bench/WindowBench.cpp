@@ -10,7 +10,9 @@
 //   so that the ratio leaves out loading the fonts. Each start is this program
 //   run again with "--probe=dentiplot" or "--probe=bare"; the splash window's
 //   timer does not count, creating every window does.
-// The program's main() is here; the printouts' benchmarks share it.
+// The program's main() is here; the printouts' benchmarks share it. Run with
+// "--picture=<file.png>" it saves the main window with a realistic score set
+// instead (scripts/screenshot.sh makes the README's picture so).
 
 #include "mainwindow/My_pie.h"
 #include "mainwindow/Program.h"
@@ -18,12 +20,14 @@
 #include "piechart/Pieflytt.h"
 #include "resources/Fonts.h"
 #include "tests/sample/ScoreSets.h"
+#include "windows/Splash.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -33,28 +37,23 @@
 
 namespace {
 
-using InmBearb::ComputeSectors;
-
 const InmBearb::FactorScores kDefaults{2, 1, 2, 2, 2, 2, 2, 1, 1, 1};
 
-void BaselineScoreSum(benchmark::State& state) {
+// One sector computation, or the ten scores summed.
+void ComputeSectors(benchmark::State& state, bool sectors) {
     InmBearb::FactorScores s = kDefaults;
     for (auto _ : state) {
         benchmark::DoNotOptimize(s);
-        benchmark::DoNotOptimize(s.CE + s.RD + s.DC + s.DF + s.PA + s.MS + s.FP + s.SS + s.BC +
-                                 s.CJ);
+        if (sectors) {
+            benchmark::DoNotOptimize(InmBearb::ComputeSectors(s, 10));
+        } else {
+            benchmark::DoNotOptimize(s.CE + s.RD + s.DC + s.DF + s.PA + s.MS + s.FP + s.SS + s.BC +
+                                     s.CJ);
+        }
     }
 }
-BENCHMARK(BaselineScoreSum);
-
-void ComputeSectorsOnce(benchmark::State& state) {
-    InmBearb::FactorScores s = kDefaults;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(s);
-        benchmark::DoNotOptimize(ComputeSectors(s, 10));
-    }
-}
-BENCHMARK(ComputeSectorsOnce);
+BENCHMARK_CAPTURE(ComputeSectors, Once, true);
+BENCHMARK_CAPTURE(ComputeSectors, BaselineScoreSum, false);
 
 void EnterScoreWithRecomputation(benchmark::State& state) {
     InmBearb::RiskModel model;
@@ -77,7 +76,7 @@ void ExhaustiveSweep(benchmark::State& state) {
         for (int pair = 0; pair < 9; ++pair) {
             const double adjustment = InmBearb::ChanceAdjustmentFor(1 + pair / 3, 1 + pair % 3);
             ScoreSets::ForEach([&](const InmBearb::FactorScores& s) {
-                sum += ComputeSectors(s, adjustment).Shares.Chance;
+                sum += InmBearb::ComputeSectors(s, adjustment).Shares.Chance;
             });
         }
         benchmark::DoNotOptimize(sum);
@@ -112,21 +111,27 @@ BENCHMARK_CAPTURE(PaintPie, OneEllipse, false);
 // The main window shown with every factor at its default ("Diet, contents"
 // then alternates between 1 and 2, so every change is accepted), or the
 // repaint alone. The window is kept until the end.
+QLineEdit* ScoreEdit(const TForm1& form, int factor) {
+    return form.findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(factor));
+}
+
+// Types the ten scores, one digit each, into the score edits.
+void EnterScores(const TForm1& form, const char* scores) {
+    for (int factor = 1; factor <= 10; ++factor) {
+        ScoreEdit(form, factor)->setText(QString(QLatin1Char(scores[factor - 1])));
+    }
+}
+
 void ScoreChangeToRepaint(benchmark::State& state, bool change) {
     static TForm1* const form = new TForm1;
     form->resize(1024, 768);
     form->show();
-    const auto edit = [](int factor) {
-        return form->findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(factor));
-    };
-    for (int factor = 1; factor <= 10; ++factor) {
-        edit(factor)->setText(QString(QLatin1Char("2122222111"[factor - 1])));
-    }
+    EnterScores(*form, "2122222111");
     QApplication::processEvents();
     auto* pie = form->findChild<TPieFlytt*>(QStringLiteral("PieFlytt1"));
     for (int step = 0; auto _ : state) {
         if (change) {
-            edit(3)->setText(QString::number(1 + ++step % 2));
+            ScoreEdit(*form, 3)->setText(QString::number(1 + ++step % 2));
         }
         pie->repaint();
     }
@@ -165,6 +170,22 @@ int RunProbe(int argc, char** argv, bool bare) {
     return QApplication::exec();
 }
 
+// The README's picture: the main window filling the screen (nothing maximises
+// it without a window manager), a realistic score set entered, the splash
+// closed at once.
+int SavePicture(int argc, char** argv, const QString& path) {
+    QApplication app(argc, argv);
+    TDentiplotProgram program;
+    program.ShowMainWindow();
+    TForm1& form = program.Form1();
+    form.setGeometry(form.screen()->availableGeometry());
+    EnterScores(form, "2023122111");
+    program.Splash().Timer1Timer();
+    QTimer::singleShot(300,
+                       [&form, path] { QCoreApplication::exit(form.grab().save(path) ? 0 : 1); });
+    return QApplication::exec();
+}
+
 void Startup(benchmark::State& state, const char* variant) {
     const std::string command = "exec '" +
                                 std::filesystem::read_symlink("/proc/self/exe").string() +
@@ -188,6 +209,10 @@ BENCHMARK_CAPTURE(Startup, BareMainWindow, "bare")->Apply(MedianOf20);
 } // namespace
 
 int main(int argc, char** argv) {
+    // The picture is taken on the display it is given (xvfb-run).
+    if (argc == 2 && std::strncmp(argv[1], "--picture=", 10) == 0) {
+        return SavePicture(argc, argv, QString::fromLocal8Bit(argv[1] + 10));
+    }
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // unless a platform is chosen
     if (argc == 2 && std::strncmp(argv[1], "--probe=", 8) == 0) {
         return RunProbe(argc, argv, std::strcmp(argv[1], "--probe=bare") == 0);

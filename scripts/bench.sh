@@ -50,9 +50,9 @@ END {
         print "| ", p[4], " | ", fa, " | ", fb, " | ", sprintf("%.2f", a / b), " |"
     }
 }' - "$out" <<'PAIRS'
-EnterScoreWithRecomputation|ComputeSectorsOnce|cpu|score entry with recomputation vs the bare computation
-ComputeSectorsOnce|BaselineScoreSum|cpu|sector computation vs summing the ten scores
-ExhaustiveSweep|ComputeSectorsOnce|cpu/5308416|exhaustive sweep, per score set vs one computation
+EnterScoreWithRecomputation|ComputeSectors/Once|cpu|score entry with recomputation vs the bare computation
+ComputeSectors/Once|ComputeSectors/BaselineScoreSum|cpu|sector computation vs summing the ten scores
+ExhaustiveSweep|ComputeSectors/Once|cpu/5308416|exhaustive sweep, per score set vs one computation
 PaintPie/LoadAndPaint|PaintPie/OneEllipse|cpu|load 5 lines + paint a 525 px pie vs one ellipse
 ScoreChangeToRepaint/Change|ScoreChangeToRepaint/RepaintOnly|cpu|score change to chart repainted vs the repaint alone
 Startup/Dentiplot|Startup/BareMainWindow|real|start-up to first paint vs a bare main window with one line (median)

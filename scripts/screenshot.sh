@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build/dev}"
-cmake --build "$build" --target dentiplot_screenshot
+cmake --build "$build" --target bench_dentiplot
 xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$build/bench/dentiplot_screenshot" docs/main-window.png
+    "$build/bench/bench_dentiplot" --picture=docs/main-window.png
 echo "screenshot: docs/main-window.png"
