@@ -98,13 +98,14 @@ TEST(RiskModel, BadInputChangesNothingInsideOrBesideTheRecord) {
     RiskModel& model = guarded.model;
     model.SetCountryArea(2);
     model.SetGroup(3);
-    EXPECT_EQ(model.EnterScores("21222221 1"), 1);
+    EXPECT_EQ(model.EnterScores("21222220 1"), 1);
     EXPECT_EQ(model.EnterScore(1, "31"), 1); // only the first character counts
     const double before = model.Shares().Circumstances;
-    // Index, text, and the blank cells after the call.
+    // Index, text, and the blank cells after the call. The fourth blank, on a
+    // saliva score of 0 whose default is 1, must not recompute.
     const std::tuple<std::uint8_t, std::string_view, int> calls[] = {
         {0, "3", 1}, {11, "3", 1},      {12, "3", 1}, {255, " ", 1}, {9, "", 1},
-        {1, "x", 1}, {2, {"\0", 1}, 1}, {3, " ", 2},  {4, " ", 3},   {5, " ", 4}};
+        {1, "x", 1}, {2, {"\0", 1}, 1}, {3, " ", 2},  {4, " ", 3},   {8, " ", 4}};
     for (const auto& [index, text, blanks] : calls) {
         EXPECT_EQ(model.EnterScore(index, text), blanks) << int(index);
     }
@@ -112,7 +113,7 @@ TEST(RiskModel, BadInputChangesNothingInsideOrBesideTheRecord) {
     for (std::uint8_t index = 0; index <= 11; ++index) {
         cells += model.Cell(index);
     }
-    EXPECT_EQ(cells, " 31   221 1 ");
+    EXPECT_EQ(cells, " 31  222  1 ");
     EXPECT_EQ(model.Shares().Circumstances, before);
     EXPECT_EQ(guarded.front, decltype(guarded.front){});
     EXPECT_EQ(guarded.back, decltype(guarded.back){});
