@@ -1,19 +1,18 @@
 #!/usr/bin/env python3
-"""A second implementation of the caries risk model, written from the model's
-rules alone (not from the C++ code), in 64-bit floats with every sum and product
-in the order the rules list them, so both give the same bits.
-
-    reference_model.py                      prints the rows of kSweepDigests in
-        RiskModelTest.cpp (about a minute); remake them only after a
-        deliberate change of the model, never to make a failing test pass.
-    reference_model.py SCORES COUNTRY GROUP prints the five percentages with
-        two decimals for ten score digits and two selector codes, e.g.
-        "2122222111 1 1"; the test's golden rows were checked with it.
-
-A digest is SHA-256 over one line per score set in the order of
-ScoreSets::ForEach (last factor fastest): the five percentages in millionths,
-rounded half to even, as decimal integers separated by blanks, ended by "\n".
-"""
+# A second implementation of the caries risk model, written from the model's
+# rules alone (not from the C++ code), in 64-bit floats with every sum and
+# product in the order the rules list them, so both give the same bits.
+#
+#   reference_model.py                 prints kSweepDigest of RiskModelTest.cpp
+#       (about a minute); remake it only after a deliberate change of the
+#       model, never to make a failing test pass.
+#   reference_model.py SCORES AREA GROUP   prints the five percentages with two
+#       decimals, e.g. for "2122222111 1 1"; the golden rows were checked so.
+#
+# The digest is SHA-256 over one line per score set, in the order of
+# ScoreSets::ForEach (last factor fastest) within country area 1 to 3, each
+# with group 1 to 3: the five percentages in millionths, rounded half to even,
+# as decimal integers separated by blanks, ended by "\n".
 
 import hashlib
 import itertools
@@ -34,10 +33,10 @@ def floored(value, floor):
     return floor if value == 0.0 else value
 
 
+# Everything the selectors do not touch: the four risk values and the chance
+# before the adjustment, as (diet, bacteria, susceptibility, circumstances,
+# chance base minus net sector total, risk load).
 def risk_values(CE, RD, DC, DF, PA, MS, FP, SS, BC, CJ):
-    """Everything the selectors do not touch: the four risk values and the
-    chance before the adjustment, as (diet, bacteria, susceptibility,
-    circumstances, chance base minus net sector total, risk load)."""
     circumstances_base = (CE + RD) / 1.54
     score_sum = DC + DF + PA + MS + FP + SS + BC
     level_two = (when(DC == 2, 5) + when(DF == 2, 6) + when(PA == 2, 5) + when(MS == 2, 7)
@@ -48,9 +47,7 @@ def risk_values(CE, RD, DC, DF, PA, MS, FP, SS, BC, CJ):
              + when(PA + MS == 5, 5) + when(SS + BC == 4, 5) + when(SS + BC == 5, 10))
     combinations = (when(DC + DF + PA > 7, 10) + when(DC + DF + MS > 6, 17) - when(DC == 0, 10)
                     + when(DC + DF + PA + MS + FP > 9, 14))
-    interaction = pairs + combinations
-    if interaction < 8:
-        interaction = 1.0
+    interaction = 1.0 if pairs + combinations < 8 else pairs + combinations
     fluoride_credit = (when(FP == 0, (level_two + level_three + score_sum + 1.73) * 0.51)
                        + when(FP == 1, 0.67 * score_sum))
     d4 = DC + DF + PA + MS
@@ -78,28 +75,26 @@ def shares(scores, values, adjustment):
     return [100 * v / total for v in (chance, diet, bacteria, susceptibility, circumstances)]
 
 
-def digests():
+def adjustment(country, group):
+    # A code outside 1 to 3 contributes nothing.
+    return COUNTRY_AREA.get(country, 0.0) + GROUP.get(group, 0.0)
+
+
+def digest():
     sets = [tuple(float(v) for v in s) for s in itertools.product(*(range(n) for n in RANGES))]
     values = [risk_values(*s) for s in sets]
+    sha = hashlib.sha256()
     for country, group in itertools.product((1, 2, 3), repeat=2):
-        adjustment = COUNTRY_AREA[country] + GROUP[group]
-        lines = []
         for s, v in zip(sets, values):
-            micro = (round(p * 1e6) for p in shares(s, v, adjustment))
-            lines.append("%d %d %d %d %d\n" % tuple(micro))
-        digest = hashlib.sha256("".join(lines).encode()).hexdigest()
-        print('    {%d, %d, "%s"},' % (country, group, digest))
-
-
-def main(args):
-    if not args:
-        digests()
-        return 0
-    scores = tuple(float(c) for c in args[0])
-    adjustment = COUNTRY_AREA[int(args[1])] + GROUP[int(args[2])]
-    print(" ".join("%.2f" % p for p in shares(scores, risk_values(*scores), adjustment)))
-    return 0
+            micro = (round(p * 1e6) for p in shares(s, v, adjustment(country, group)))
+            sha.update(b"%d %d %d %d %d\n" % tuple(micro))
+    return sha.hexdigest()
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))
+    if len(sys.argv) == 4:
+        scores = tuple(float(c) for c in sys.argv[1])
+        figures = shares(scores, risk_values(*scores), adjustment(*map(int, sys.argv[2:])))
+        print(" ".join("%.2f" % p for p in figures))
+    else:
+        print(digest())
