@@ -3,6 +3,7 @@
 // catalogue (its text format, and its lines fitting the advice window).
 
 #include "advice/AdviceSelection.h"
+
 #include "advice/Advicedl.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -20,6 +21,8 @@ using ::testing::ThrowsMessage;
 // A chance well inside each band, in band order.
 constexpr std::array kChanceInBand{10.0, 30.0, 50.0, 70.0, 90.0};
 
+// The five bands' fragment stores, loaded once: as the selection takes them,
+// and by band index.
 const FragmentHolders& Holders() {
     static const TDlg0020 dlg0020;
     static const TDlg2040 dlg2040;
@@ -47,6 +50,8 @@ AdviceScores Scores(const char* digits) {
     return scores;
 }
 
+// The band, and so the text file its verdict comes from, at both edges of
+// every band.
 TEST(AdviceSelection, TheChanceRoundedHalfToEvenPicksTheBandAndItsTexts) {
     const std::pair<double, const char*> cases[] = {
         {-3.7, "a Very high"},  {20.5, "a Very high"},      {20.6, "a High"},
@@ -110,7 +115,8 @@ TEST(AdviceSelection, PicksOneFragmentPerBlockByScoresAndBand) {
 // Every combination of the values 0 to 3 and blank of the eight factors the
 // rules read (5^8), in every band: the advice is the keys' fragments (a band
 // lacking one throws), each followed by a one-blank line but the closing
-// remarks, and the longest fits the printout's single page of 53 lines.
+// remarks (the keys are what the batch run lists, so both agree), and each
+// advice fits the printout's single page of 53 lines.
 TEST(AdviceSelection, EveryScoreSetInEveryBandJoinsItsKeysFragmentsAndFitsThePage) {
     constexpr std::array values{0, 1, 2, 3, 9};
     for (std::size_t band = 0; band < kChanceInBand.size(); ++band) {
