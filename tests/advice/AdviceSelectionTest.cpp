@@ -1,22 +1,43 @@
-// The rules that turn scores and chance into advice lines: band choice,
-// fragment choice per block and band, and the conversion of the score edits.
+// The advice: the band the rounded chance picks, the fragment each rule picks
+// per block and band, the reading of the score edits, and the fragment
+// catalogue (its text format, and its lines fitting the advice window).
 
 #include "advice/AdviceSelection.h"
 
-#include "AdviceHolders.h"
+#include "advice/Advicedl.h"
+#include "tests/support/QStringPrinter.h"
 
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace {
 
-using namespace AdviceFactor;
+using ::testing::ThrowsMessage;
 
 // A chance well inside each band, in band order.
 constexpr std::array kChanceInBand{10.0, 30.0, 50.0, 70.0, 90.0};
 
-// The advice printout has room for this many lines on its single page.
-constexpr qsizetype kPrintedPageLines = 53;
+// The five bands' fragment stores, loaded once: as the selection takes them,
+// and by band index.
+const FragmentHolders& Holders() {
+    static const TDlg0020 dlg0020;
+    static const TDlg2040 dlg2040;
+    static const TDlg4060 dlg4060;
+    static const TDlg6080 dlg6080;
+    static const TDlg80100 dlg80100;
+    static const FragmentHolders holders{dlg0020, dlg2040, dlg4060, dlg6080, dlg80100};
+    return holders;
+}
+
+const TFragmentHolder& HolderOfBand(std::size_t band) {
+    const FragmentHolders& h = Holders();
+    return *std::array<const TFragmentHolder*, 5>{&h.dlg0020, &h.dlg2040, &h.dlg4060, &h.dlg6080,
+                                                  &h.dlg80100}[band];
+}
 
 // Ten score digits in factor order (caries experience, related diseases, diet
 // contents, diet frequency, plaque, mutans, fluoride, saliva, buffer,
@@ -29,19 +50,8 @@ AdviceScores Scores(const char* digits) {
     return scores;
 }
 
-// The fragments of the blank-separated `keys`, each followed by a one-blank
-// line except the last.
-QStringList JoinFragments(const TFragmentHolder& holder, const char* keys) {
-    QStringList lines;
-    for (const QString& key : QString::fromLatin1(keys).split(' ')) {
-        if (!lines.isEmpty()) {
-            lines << QStringLiteral(" ");
-        }
-        lines << holder.Fragment(key);
-    }
-    return lines;
-}
-
+// The band, and so the text file its verdict comes from, at both edges of
+// every band.
 TEST(AdviceSelection, TheChanceRoundedHalfToEvenPicksTheBandAndItsTexts) {
     const std::pair<double, const char*> cases[] = {
         {-3.7, "a Very high"},  {20.5, "a Very high"},      {20.6, "a High"},
@@ -49,21 +59,16 @@ TEST(AdviceSelection, TheChanceRoundedHalfToEvenPicksTheBandAndItsTexts) {
         {61.0, "a rather Low"}, {80.5, "a rather Low"},     {80.51, "a Low"},
     };
     for (const auto& [chance, risk] : cases) {
-        const QStringList lines = AssembleAdvice(Scores("0000000001"), chance, Holders().Refs());
-        EXPECT_TRUE(lines.constFirst().contains(QStringLiteral("indicates %1 risk").arg(risk)))
-            << "chance " << chance << ": " << lines.constFirst().toStdString();
+        const QString verdict = AssembleAdvice(Scores("0000000001"), chance, Holders()).first();
+        EXPECT_TRUE(verdict.contains(QStringLiteral("indicates %1 risk").arg(risk))) << chance;
     }
 }
 
 // The keys each band's advice is made of, bands 0-20 to 81-100; an empty
 // entry repeats the band before.
-struct RuleCase {
-    const char* scores;
-    std::array<const char*, 5> keys;
-};
 
 // clang-format off
-const RuleCase kRules[] = {
+const std::pair<const char*, std::array<const char*, 5>> kRules[] = {
     {"0000000001", {"1.4 2.1 5.4 9.1", "", "", "1.4 2.1 9.1"}},          // fluoride 0
     {"3200003001", {"1.3 2.1 5.1 9.1"}},  // caries experience, related diseases change nothing
     {"0000003301", {"1.1 2.1 5.1 6.1 9.1"}},
@@ -93,63 +98,100 @@ const RuleCase kRules[] = {
 // clang-format on
 
 TEST(AdviceSelection, PicksOneFragmentPerBlockByScoresAndBand) {
-    for (const RuleCase& rule : kRules) {
-        const char* keys = nullptr;
+    for (const auto& [scores, bandKeys] : kRules) {
+        std::string expected;
         for (std::size_t band = 0; band < kChanceInBand.size(); ++band) {
-            if (rule.keys[band] != nullptr && *rule.keys[band] != '\0') {
-                keys = rule.keys[band];
+            const bool repeats = bandKeys[band] == nullptr || *bandKeys[band] == '\0';
+            expected = repeats ? expected : bandKeys[band];
+            std::string keys;
+            for (const std::string_view key : AdviceKeys(Scores(scores), kChanceInBand[band])) {
+                keys += (keys.empty() ? "" : " ") + std::string(key);
             }
-            EXPECT_EQ(AssembleAdvice(Scores(rule.scores), kChanceInBand[band], Holders().Refs()),
-                      JoinFragments(Holders().Of(static_cast<ChanceBand>(band)), keys))
-                << rule.scores << ", band " << band;
+            EXPECT_EQ(keys, expected) << scores << ", band " << band;
         }
     }
 }
 
 // Every combination of the values 0 to 3 and blank of the eight factors the
-// rules read (5^8), in every band: no rule asks for a fragment the band lacks,
-// the advice ends with the closing remarks, and the longest fits the page.
-TEST(AdviceSelection, EveryScoreSetInEveryBandEndsWithTheClosingRemarksAndFitsThePage) {
+// rules read (5^8), in every band: the advice is the keys' fragments (a band
+// lacking one throws), each followed by a one-blank line but the closing
+// remarks (the keys are what the batch run lists, so both agree), and each
+// advice fits the printout's single page of 53 lines.
+TEST(AdviceSelection, EveryScoreSetInEveryBandJoinsItsKeysFragmentsAndFitsThePage) {
     constexpr std::array values{0, 1, 2, 3, 9};
     for (std::size_t band = 0; band < kChanceInBand.size(); ++band) {
-        const QString lastLine =
-            Holders().Of(static_cast<ChanceBand>(band)).Fragment("9.1").constLast();
-        qsizetype longest = 0;
         for (std::size_t combination = 0; combination < 390'625; ++combination) {
             AdviceScores scores{};
-            for (std::size_t factor = DietContents, rest = combination; factor < scores.size();
-                 ++factor, rest /= values.size()) {
+            for (std::size_t factor = AdviceFactor::DietContents, rest = combination;
+                 factor < scores.size(); ++factor, rest /= values.size()) {
                 scores[factor] = values[rest % values.size()];
             }
-            QStringList lines;
-            ASSERT_NO_THROW(lines = AssembleAdvice(scores, kChanceInBand[band], Holders().Refs()))
-                << "band " << band << ", combination " << combination;
-            ASSERT_EQ(lines.constLast(), lastLine);
-            longest = std::max(longest, lines.size());
+            QStringList expected;
+            for (const std::string_view key : AdviceKeys(scores, kChanceInBand[band])) {
+                if (!expected.isEmpty()) {
+                    expected << QStringLiteral(" ");
+                }
+                expected << HolderOfBand(band).Fragment(QString::fromLatin1(key));
+            }
+            const QStringList lines = AssembleAdvice(scores, kChanceInBand[band], Holders());
+            ASSERT_EQ(lines, expected) << "band " << band << ", combination " << combination;
+            ASSERT_LE(lines.size(), 53) << "band " << band << ", combination " << combination;
         }
-        EXPECT_LE(longest, kPrintedPageLines) << "band " << band;
     }
 }
 
+// A blank is 9, a decimal integer is itself; the first text that is anything
+// else is named, even with another after it.
 TEST(AdviceSelection, ScoreEditsAreDecimalIntegersOrABlank) {
-    const std::array<QString, 10> accepted{" ",  "9",  "0", "3",          "+2",
-                                           "-1", "07", "1", "2147483647", "-2147483648"};
-    EXPECT_EQ(ReadAdviceScores(accepted),
-              AdviceScores({9, 9, 0, 3, 2, -1, 7, 1, 2147483647, -2147483647 - 1}));
-
-    // The first text that is not a number is named, even with another after it.
+    EXPECT_EQ(
+        ReadAdviceScores({" ", "9", "0", "3", "+2", "-1", "07", "1", "2147483647", "-2147483648"}),
+        AdviceScores({9, 9, 0, 3, 2, -1, 7, 1, 2147483647, -2147483647 - 1}));
     for (const QString text : {"a", "", "  ", " 3", "3 ", "\t", "/", ":", "1.5", "0x1", "-", "+",
                                "2147483648", "-2147483649", "3a", "\x01", "\u0663", "\uFF13"}) {
-        std::array<QString, 10> texts;
-        texts.fill(QStringLiteral("1"));
-        texts[7] = text;
-        texts[9] = QStringLiteral("q");
-        try {
-            ReadAdviceScores(texts);
-            ADD_FAILURE() << "accepted '" << text.toStdString() << "'";
-        } catch (const std::runtime_error& error) {
-            EXPECT_EQ(QString::fromStdString(error.what()),
-                      QStringLiteral("'%1' is not a valid integer value").arg(text));
+        const ScoreEditTexts texts{"1", "1", "1", "1", "1", "1", "1", text, "1", "q"};
+        const std::string message = "'" + text.toStdString() + "' is not a valid integer value";
+        EXPECT_THAT([&] { ReadAdviceScores(texts); },
+                    ThrowsMessage<std::runtime_error>(::testing::StrEq(message)));
+    }
+}
+
+// Fragment texts keep blanks and empty lines between their bars, and an error
+// names its line. Every band's line fits the advice window: the memo would
+// wrap a longer one and put its tail at the left edge. The window gives a line
+// about 33 ems of its font, the printout more than 38, so this keeps every
+// line on the printed page too.
+TEST(FragmentCatalogue, ParsesBarredLinesAndEveryBandsLinesFitTheAdviceWindow) {
+    EXPECT_EQ(TFragmentHolder::ParseFragments(
+                  QStringLiteral("# comment\n\n[1.2]\r\n|  first |\n||\n[9.1]\n| |")),
+              (QMap<QString, QStringList>{{"1.2", {"  first ", ""}}, {"9.1", {" "}}}));
+    const std::pair<const char*, const char*> malformed[] = {
+        {"|orphan|", "line 1"},               // text before any key
+        {"[1.1]\n|open", "line 2"},           // missing closing bar
+        {"[1.1]\nplain", "line 2"},           // unframed text
+        {"[1.1]\n[1.2]\n|x|", "line 1"},      // fragment without lines
+        {"[1.1]\n|x|\n[1.1]\n|y|", "line 3"}, // duplicate key
+        {"[10.1]\n|x|", "line 1"},            // malformed key
+        {"[1.1]", "line 1"},                  // last fragment without lines
+    };
+    for (const auto& [text, where] : malformed) {
+        EXPECT_THAT([&] { TFragmentHolder::ParseFragments(QString::fromLatin1(text)); },
+                    ThrowsMessage<std::runtime_error>(::testing::HasSubstr(where)))
+            << text;
+    }
+    TAdvice advice;
+    advice.show();
+    // The viewport, narrowed by the always shown scroll bar, less the margins.
+    const QPlainTextEdit* memo = advice.MemoAdvice;
+    const qreal width = memo->viewport()->width() - 2 * memo->document()->documentMargin();
+    const QFontMetricsF metrics(memo->font());
+    for (std::size_t band = 0; band < kChanceInBand.size(); ++band) {
+        // The sweep over every band relies on a missing key throwing.
+        EXPECT_THROW(HolderOfBand(band).Fragment(QStringLiteral("0.0")), std::out_of_range);
+        for (const QString& key : HolderOfBand(band).Keys()) {
+            for (const QString& line : HolderOfBand(band).Fragment(key)) {
+                EXPECT_LE(metrics.horizontalAdvance(line), width)
+                    << "band " << band << ", " << key.toStdString() << ": " << line.toStdString();
+            }
         }
     }
 }
