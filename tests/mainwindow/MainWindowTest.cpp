@@ -16,6 +16,7 @@
 #include "piechart/Pieflytt.h"
 #include "printing/PrintService.h"
 #include "printing/Printval.h"
+#include "resources/Glyphs.h"
 #include "resources/SectorPalette.h"
 #include "tests/printing/RecordingCanvas.h"
 #include "tests/support/ModalCloser.h"
@@ -86,7 +87,7 @@ public:
 };
 
 // The whole program, shown with nothing entered, laid out and coloured as on a
-// display of 32 bits per pixel and 1024 pixels wide. The risk model lives for
+// screen 1024 pixels wide. The risk model lives for
 // the whole process and is reset first.
 class ProgramTest : public ::testing::Test {
 protected:
@@ -97,7 +98,6 @@ protected:
         auto printer = std::make_unique<FakePrinter>();
         printer_ = printer.get();
         program_ = std::make_unique<TDentiplotProgram>(std::move(printer));
-        Form().SetDisplayDepth(32);
         Form().SetScreenWidth(1024);
         Form().resize(1024, 700);
         Form().show();
@@ -118,9 +118,7 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    QLineEdit* Edit(int factor) {
-        return Find<QLineEdit>(QStringLiteral("MaskEdit%1").arg(factor));
-    }
+    QLineEdit* Edit(int row) { return Find<QLineEdit>("MaskEdit" + QString::number(row)); }
     TPieFlytt* Pie() { return Find<TPieFlytt>("PieFlytt1"); }
     void Click(const QString& button) { Find<QToolButton>(button)->click(); }
 
@@ -134,8 +132,6 @@ protected:
 // and clear of the others; only the pie keeps shrinking with the width.
 TEST_F(ProgramTest, ChartAreaFollowsTheWindowDownToItsSmallestSize) {
     EXPECT_EQ(Find("Panel7")->size(), QSize(186, 109));
-    EXPECT_EQ(Pie()->geometry(), QRect(225, 67, 525, 525));
-    EXPECT_EQ(Find("Panel6")->geometry(), QRect(8, 658 - 183 - 7, 185, 183));
     EXPECT_EQ(Find("Panel7")->pos(), QPoint(396, 275));
 
     Form().resize(1, 1);
@@ -156,8 +152,8 @@ TEST_F(ProgramTest, ChartAreaFollowsTheWindowDownToItsSmallestSize) {
     };
     for (int i = 0; i < controls.size(); ++i) {
         const QWidget* a = controls[i];
-        ASSERT_TRUE(a->isVisible()) << a->objectName().toStdString();
-        EXPECT_TRUE(Form().rect().contains(place(a))) << a->objectName().toStdString();
+        EXPECT_TRUE(a->isVisible() && Form().rect().contains(place(a)))
+            << a->objectName().toStdString();
         for (const QWidget* b : controls.mid(i + 1)) {
             if (!a->isAncestorOf(b) && !b->isAncestorOf(a) && !attached(a, b)) {
                 EXPECT_FALSE(place(a).intersects(place(b)))
@@ -173,8 +169,7 @@ TEST_F(ProgramTest, LegendColoursFollowTheDisplayDepth) {
          {std::pair{16, kSectorColours}, std::pair{15, kPlainSectorColours}}) {
         Form().SetDisplayDepth(depth);
         for (std::size_t i = 0; i < colours.size(); ++i) {
-            auto* shape = Find(QStringLiteral("Shape%1").arg(i + 1));
-            const QImage image = shape->grab().toImage();
+            const QImage image = Find(QStringLiteral("Shape%1").arg(i + 1))->grab().toImage();
             // The corner and the centre: a filling pen covers both.
             EXPECT_EQ(QList({image.pixelColor(1, 1), image.pixelColor(10, 10)}),
                       QList({colours[i], colours[i]}))
@@ -192,20 +187,25 @@ QImage RenderAtRatio2(QWidget& widget) {
     return image;
 }
 
-// Whether some 2 by 2 block of device pixels within `area` (logical pixels)
-// of an image of ratio 2 is not of one colour: detail finer than a logical
-// pixel, which a picture enlarged from ratio 1 cannot show.
-bool FinerThanLogicalPixels(const QImage& image, const QRect& area) {
-    for (int y = area.top() * 2; y < area.bottom() * 2; y += 2) {
-        for (int x = area.left() * 2; x < area.right() * 2; x += 2) {
-            const QRgb p = image.pixel(x, y);
-            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
-                image.pixel(x + 1, y + 1) != p) {
-                return true;
-            }
+// The percentage of the opaque pixels of `picture`, drawn at full device
+// resolution, that are visibly off in `image` from `corner` on. A copy enlarged
+// from ratio 1 is off along every edge; a sharp one hardly anywhere.
+double Stray(const QImage& image, QPoint corner, const QImage& picture) {
+    const QImage target = image.convertToFormat(QImage::Format_ARGB32);
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    int off = 0;
+    int compared = 0;
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb a = source.pixel(x, y);
+            const QRgb b = target.pixel(corner + QPoint(x, y));
+            compared += qAlpha(a) == 255;
+            off += qAlpha(a) == 255 &&
+                   std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                             std::abs(qBlue(a) - qBlue(b))}) > 48;
         }
     }
-    return false;
+    return 100.0 * off / std::max(compared, 1);
 }
 
 // At a device-pixel ratio of 2 the chart, the toolbar glyphs and the splash
@@ -214,28 +214,41 @@ bool FinerThanLogicalPixels(const QImage& image, const QRect& area) {
 // 2, and on a screen scaled to ratio 2, where the splash window makes its
 // picture for the screen it starts on.
 TEST_F(ProgramTest, HighDpiDrawingIsSharp) {
-    // An enabled glyph and one greyed while no chart shows, without colour.
+    // An enabled glyph and one greyed while no chart shows, each in the middle
+    // of its 32-pixel button.
     const QImage toolbar = RenderAtRatio2(*Find("Panel3"));
-    for (const char* name : {"SpeedButton1", "SpeedButton7"}) {
-        EXPECT_TRUE(FinerThanLogicalPixels(toolbar, Find(name)->geometry())) << name;
+    const std::tuple<const char*, Glyph, QIcon::Mode> buttons[] = {
+        {"SpeedButton1", Glyph::Exit, QIcon::Normal},
+        {"SpeedButton7", Glyph::Print, QIcon::Disabled}};
+    for (const auto& [name, glyph, mode] : buttons) {
+        const QImage drawn = ToolbarGlyph(glyph).pixmap(QSize(24, 24), 2, mode).toImage();
+        EXPECT_LT(Stray(toolbar, (Find(name)->pos() + QPoint(4, 4)) * 2, drawn), 1.0) << name;
     }
-    const QImage print = toolbar.copy(QRect(Find("SpeedButton7")->pos() * 2, QSize(64, 64)))
-                             .convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(print.convertToFormat(QImage::Format_Grayscale8).convertToFormat(print.format()),
-              print);
-    // Where the sector edges meet in the pie's centre, colours mix.
+    // Where the sector edges meet in the pie's centre, colours mix within
+    // single logical pixels: some 2 by 2 block of device pixels is not of one
+    // colour.
     for (int i = 0; i < 10; ++i) {
         Edit(i + 1)->setText(QStringLiteral("2122222111").mid(i, 1));
     }
     const PieGeometry geometry = Pie()->CurrentGeometry();
     const PieSector& sector = geometry.sectors.at(2);
     const QPoint centre = QRect(sector.boxTopLeft, sector.boxBottomRight).center();
-    EXPECT_TRUE(
-        FinerThanLogicalPixels(RenderAtRatio2(*Pie()), QRect(centre - QPoint(4, 4), QSize(9, 9))));
+    const QImage image = RenderAtRatio2(*Pie());
+    bool mixed = false;
+    for (int y = centre.y() * 2 - 8; y < centre.y() * 2 + 8; y += 2) {
+        for (int x = centre.x() * 2 - 8; x < centre.x() * 2 + 8; x += 2) {
+            const QRgb p = image.pixel(x, y);
+            mixed = mixed || image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                    image.pixel(x + 1, y + 1) != p;
+        }
+    }
+    EXPECT_TRUE(mixed);
     TSplashForm splash;
     if (splash.devicePixelRatioF() == 2) {
         splash.ShowAndPaint();
-        EXPECT_TRUE(FinerThanLogicalPixels(splash.grab().toImage(), splash.Image1->geometry()));
+        // The picture starts inside the 2-pixel bevel, which cuts off its edges.
+        const QImage shown = SplashPicture(2).toImage().copy(0, 0, (618 - 4) * 2, (595 - 4) * 2);
+        EXPECT_LT(Stray(splash.grab().toImage(), QPoint(4, 4), shown), 0.1);
         splash.close();
     }
 }
@@ -316,14 +329,6 @@ TEST_F(ProgramTest, WholeAssessmentFromTheKeyboard) {
     diet->setText(" "); // corrected: a blank counts as not given
     Click("SpeedButton5");
     press(Qt::Key_P, Qt::ControlModifier);
-    const QString advised = "Preliminary interpretation and proposed measures ";
-    const QString range = "error: Value out of range";
-    const QString letter = "error: Not a numerical value";
-    EXPECT_EQ(closer.Shown(),
-              QStringList({"Help", "Print", "About Dentiplot", "Notes", advised, range, range,
-                           range, letter, letter, advised,
-                           "error: There is no default printer currently selected."}));
-
     program_->PatientIdent().Label6->setText("Page 2/3");
     Edit(4)->setFocus(Qt::TabFocusReason);
     press(Qt::Key_N, Qt::ControlModifier);
@@ -332,7 +337,13 @@ TEST_F(ProgramTest, WholeAssessmentFromTheKeyboard) {
     EXPECT_EQ(Form().ScoreTexts(), fresh);
     EXPECT_EQ(Find<QLabel>("Label34")->text(), "Ident.No"); // no full stop after New
     EXPECT_EQ(program_->PatientIdent().Label6->text(), "Page 1/1");
-    EXPECT_EQ(closer.Shown().size(), 12); // and no message
+    const QString advised = "Preliminary interpretation and proposed measures ";
+    const QString range = "error: Value out of range";
+    const QString letter = "error: Not a numerical value";
+    EXPECT_EQ(closer.Shown(), // and none from "New"
+              QStringList({"Help", "Print", "About Dentiplot", "Notes", advised, range, range,
+                           range, letter, letter, advised,
+                           "error: There is no default printer currently selected."}));
 
     int closed = 0;
     QObject::connect(&Form(), &TForm1::closed, [&closed] { ++closed; });
@@ -412,11 +423,13 @@ std::vector<Keystroke> Keystrokes() {
 
 class RandomInput : public ProgramTest, public ::testing::WithParamInterface<int> {
 protected:
+    // A keystroke into the edit that has the focus, or else a click into one.
     void TypeKey() {
         auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         const auto row = std::find(edits_.begin(), edits_.end(), edit) - edits_.begin();
         if (row == kFactors) {
-            return; // a selector has the focus
+            edits_[Pick(kFactors)]->setFocus(Qt::MouseFocusReason);
+            return;
         }
         if (Pick(40) == 0) {
             QApplication::clipboard()->setText(Pick(2) == 0 ? "2" : "x7");
