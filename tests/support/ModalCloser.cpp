@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 
 ModalCloser::ModalCloser(std::function<void(QWidget*)> action) : action_(std::move(action)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
@@ -21,11 +22,9 @@ void ModalCloser::Poll() {
         return;
     }
     waited_ = 0;
-    titles_ << modal->windowTitle();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        texts_ << box->text();
-        icons_ << box->icon();
-    }
+    const auto* box = qobject_cast<QMessageBox*>(modal);
+    const QString mark = box != nullptr && box->icon() == QMessageBox::Critical ? "error: " : "";
+    shown_ << (box == nullptr ? modal->windowTitle() : mark + box->text());
     if (action_) {
         action_(modal);
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {

@@ -1,10 +1,8 @@
 #pragma once
 
 // Answers modal windows (message boxes, dialogs) from a short timer while a
-// test drives code that calls exec(), and records what they said.
+// test drives code that calls exec(), and records what they showed.
 
-#include <QList>
-#include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -15,18 +13,14 @@ public:
     // is rejected or closed). Polls every few milliseconds until destroyed.
     explicit ModalCloser(std::function<void(QWidget*)> action = {});
 
-    // Texts and icons of the message boxes answered so far, and the window
-    // titles of every modal widget answered.
-    QStringList Texts() const { return texts_; }
-    QList<QMessageBox::Icon> Icons() const { return icons_; }
-    QStringList Titles() const { return titles_; }
+    // One line per modal widget answered so far: a message box's text, marked
+    // "error: " for an error box, or else the window title.
+    QStringList Shown() const { return shown_; }
 
 private:
     void Poll();
     int waited_ = 0;
     std::function<void(QWidget*)> action_;
-    QStringList texts_;
-    QList<QMessageBox::Icon> icons_;
-    QStringList titles_;
+    QStringList shown_;
     QTimer timer_;
 };

@@ -10,9 +10,5 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '{';
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        *os << (i == 0 ? "" : ", ") << '"' << list[i].toStdString() << '"';
-    }
-    *os << '}';
+    *os << (list.isEmpty() ? "{}" : "{\"" + list.join("\", \"").toStdString() + "\"}");
 }

@@ -6,43 +6,37 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <memory>
 
 void StartModalWatchdog(int seconds) {
-    struct State {
-        QPointer<QWidget> watched;
-        QElapsedTimer since;
-        const testing::TestInfo* failedTest = nullptr;
-    };
     auto* timer = new QTimer(qApp); // lives as long as the application
-    QObject::connect(timer, &QTimer::timeout, [seconds, state = std::make_shared<State>()] {
+    QObject::connect(timer, &QTimer::timeout, [seconds] {
+        static QPointer<QWidget> watched;
+        static QElapsedTimer since;
+        static const testing::TestInfo* failedTest = nullptr;
         QWidget* modal = QApplication::activeModalWidget();
         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        if (modal != state->watched) {
-            state->watched = modal;
-            state->since.start();
+        if (modal != watched) {
+            watched = modal;
+            since.start();
         }
-        const bool failed = test != nullptr && test == state->failedTest;
-        if (modal == nullptr || (!failed && state->since.elapsed() < seconds * 1000)) {
+        const bool failed = test != nullptr && test == failedTest;
+        if (modal == nullptr || (!failed && since.elapsed() < seconds * 1000)) {
             return;
         }
         if (!failed) {
-            const auto* box = qobject_cast<QMessageBox*>(modal);
-            ADD_FAILURE() << "a modal window stayed open for " << seconds << " s: \""
-                          << modal->windowTitle().toStdString() << "\" "
-                          << (box != nullptr ? box->text().toStdString() : std::string());
-            state->failedTest = test;
+            ADD_FAILURE() << "a modal window stayed open for " << seconds
+                          << " s: " << modal->metaObject()->className();
+            failedTest = test;
         }
         if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->done(QDialog::Rejected);
+            dialog->reject();
         } else {
             modal->close();
         }
-        state->watched = nullptr;
+        watched = nullptr;
     });
     timer->start(100);
 }
