@@ -322,3 +322,13 @@ void BuildAdvice(const ScoreEditTexts& editTexts, double chancePercent,
     const AdviceScores scores = ReadAdviceScores(editTexts);
     advice.SetLines(AssembleAdvice(scores, chancePercent, holders));
 }
+
+const FragmentHolders& SharedFragmentHolders() {
+    static const TDlg0020 dlg0020;
+    static const TDlg2040 dlg2040;
+    static const TDlg4060 dlg4060;
+    static const TDlg6080 dlg6080;
+    static const TDlg80100 dlg80100;
+    static const FragmentHolders holders{dlg0020, dlg2040, dlg4060, dlg6080, dlg80100};
+    return holders;
+}

@@ -68,6 +68,10 @@ struct FragmentHolders {
     const TDlg80100& dlg80100;
 };
 
+// The five fragment stores made on first use and kept until exit, for code
+// that has no main window creating them (the cohort program, tools, tests).
+const FragmentHolders& SharedFragmentHolders();
+
 // The advice score of one score edit's text (UTF-8): a single blank (an empty
 // score) is 9, a decimal integer (an optional sign and ASCII digits, nothing
 // else) is itself; anything else gives nothing.

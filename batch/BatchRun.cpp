@@ -155,17 +155,6 @@ struct ReportJob {
     long long line = 0;
 };
 
-// The five fragment stores, made once.
-const FragmentHolders& Holders() {
-    static const TDlg0020 dlg0020;
-    static const TDlg2040 dlg2040;
-    static const TDlg4060 dlg4060;
-    static const TDlg6080 dlg6080;
-    static const TDlg80100 dlg80100;
-    static const FragmentHolders holders{dlg0020, dlg2040, dlg4060, dlg6080, dlg80100};
-    return holders;
-}
-
 class Run {
 public:
     explicit Run(Options options) : options_(std::move(options)) {}
@@ -232,7 +221,8 @@ Run::AssessedRows Run::AssessBatch(const RowJudge& judge, const Columns& columns
         }
         QStringList advice;
         if (outcome.status == RowStatus::Assessed && (options_.advice || wantReports)) {
-            advice = AssembleAdvice(RowJudge::ScoresOf(outcome), outcome.shares.Chance, Holders());
+            advice = AssembleAdvice(RowJudge::ScoresOf(outcome), outcome.shares.Chance,
+                                    SharedFragmentHolders());
         }
         for (int column = 0; column < columns.width; ++column) {
             writer.Cell(column < static_cast<int>(record.cells.size()) ? record.cells[column]
@@ -273,7 +263,7 @@ void Run::Collect(AssessedRows done, const Columns& columns, const CsvWriter::Si
 
 void Run::AssessRows(CsvReader& reader, const Columns& columns, const CsvWriter::Sink& sink) {
     if (options_.advice || !options_.reportsDir.isEmpty()) {
-        Holders(); // made once, before the workers share them
+        SharedFragmentHolders(); // made once, before the workers share them
     }
     const RowJudge judge(columns);
     // Rows are judged and their results formatted in batches on every core,

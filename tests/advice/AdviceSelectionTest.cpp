@@ -21,20 +21,8 @@ using ::testing::ThrowsMessage;
 // A chance well inside each band, in band order.
 constexpr std::array kChanceInBand{10.0, 30.0, 50.0, 70.0, 90.0};
 
-// The five bands' fragment stores, loaded once: as the selection takes them,
-// and by band index.
-const FragmentHolders& Holders() {
-    static const TDlg0020 dlg0020;
-    static const TDlg2040 dlg2040;
-    static const TDlg4060 dlg4060;
-    static const TDlg6080 dlg6080;
-    static const TDlg80100 dlg80100;
-    static const FragmentHolders holders{dlg0020, dlg2040, dlg4060, dlg6080, dlg80100};
-    return holders;
-}
-
 const TFragmentHolder& HolderOfBand(std::size_t band) {
-    const FragmentHolders& h = Holders();
+    const FragmentHolders& h = SharedFragmentHolders();
     return *std::array<const TFragmentHolder*, 5>{&h.dlg0020, &h.dlg2040, &h.dlg4060, &h.dlg6080,
                                                   &h.dlg80100}[band];
 }
@@ -59,7 +47,8 @@ TEST(AdviceSelection, TheChanceRoundedHalfToEvenPicksTheBandAndItsTexts) {
         {61.0, "a rather Low"}, {80.5, "a rather Low"},     {80.51, "a Low"},
     };
     for (const auto& [chance, risk] : cases) {
-        const QString verdict = AssembleAdvice(Scores("0000000001"), chance, Holders()).first();
+        const QString verdict =
+            AssembleAdvice(Scores("0000000001"), chance, SharedFragmentHolders()).first();
         EXPECT_TRUE(verdict.contains(QStringLiteral("indicates %1 risk").arg(risk))) << chance;
     }
 }
@@ -133,7 +122,8 @@ TEST(AdviceSelection, EveryScoreSetInEveryBandJoinsItsKeysFragmentsAndFitsThePag
                 }
                 expected << HolderOfBand(band).Fragment(QString::fromLatin1(key));
             }
-            const QStringList lines = AssembleAdvice(scores, kChanceInBand[band], Holders());
+            const QStringList lines =
+                AssembleAdvice(scores, kChanceInBand[band], SharedFragmentHolders());
             ASSERT_EQ(lines, expected) << "band " << band << ", combination " << combination;
             ASSERT_LE(lines.size(), 53) << "band " << band << ", combination " << combination;
         }

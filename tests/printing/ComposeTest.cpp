@@ -24,12 +24,13 @@ QStringList NumberedLines(int count) {
 // The report's calls at one pixel per page unit.
 QStringList Printed(const std::array<double, kSectorCount>& percentages,
                     const QStringList& comments = {}) {
+    ReportData data;
+    data.percentTexts = PercentTexts(percentages);
+    data.percentages = percentages;
+    data.commentLines = comments;
+    data.sx = data.sy = 1.0;
     RecordingCanvas canvas;
-    PrintReport(canvas, {.percentTexts = PercentTexts(percentages),
-                         .percentages = percentages,
-                         .commentLines = comments,
-                         .sx = 1.0,
-                         .sy = 1.0});
+    PrintReport(canvas, data);
     return canvas.Lines();
 }
 

@@ -4,6 +4,7 @@
 // failing (each failure reported once, printing working again once mended);
 // and the batch report holding what the Print command sends.
 
+#include "advice/AdviceSelection.h"
 #include "batch/BatchRun.h"
 #include "model/InmBearb.h"
 #include "printing/PageScale.h"
@@ -11,7 +12,6 @@
 #include "printing/PrintCommand.h"
 #include "printing/PrintService.h"
 #include "printing/Printval.h"
-#include "tests/advice/AdviceHolders.h"
 #include "tests/sample/SampleAssessment.h"
 #include "tests/support/ModalCloser.h"
 
@@ -455,7 +455,7 @@ TEST_F(Scheduler, BatchReportHoldsWhatThePrintCommandSends) {
     QStringList advice;
     input.buildAdvice = [&] {
         advice = AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
-                                Holders().Refs());
+                                SharedFragmentHolders());
     };
     input.adviceLines = [&] { return advice; };
     const int mark = LastJobId();

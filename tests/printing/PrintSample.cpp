@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         PrintAdvice(*service.OpenJob(), input.notes.name, input.notes.identNo, input.notes.date,
                     input.notes.examiner,
                     AssembleAdvice(ReadAdviceScores(input.scoreTexts), InmBearb::ChancePercent(),
-                                   {TDlg0020(), TDlg2040(), TDlg4060(), TDlg6080(), TDlg80100()}));
+                                   SharedFragmentHolders()));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "print_sample: %s\n", error.what());
         return 1;
