@@ -121,6 +121,7 @@ TEST(BatchAssessment, MalformedFilesAreOneErrorNamingTheLine) {
         {"Caries experience,Group\n2,1\n", "1: the header names no column \"Related diseases\""},
         {kHeader + ",GROUP\n", "1: the column \"Group\" is named twice in the header"},
         {"", "1: there is no header line naming the columns"},
+        {"\r\n", "1: there is no header line naming the columns"},
     };
     for (const auto& [csv, error] : files) {
         const QTemporaryDir dir;
