@@ -14,7 +14,7 @@ packages=(
     fonts-liberation fontconfig
     # tests and benchmarks
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth x11-utils python3
+    xvfb xauth x11-utils python3 time
     # printing: the CUPS client library, and a private scheduler for the tests
     libcups2-dev cups cups-client cups-bsd poppler-utils
     # dentiplot-batch: the streaming CSV parser
