@@ -135,11 +135,13 @@ TEST(BatchAssessment, MalformedFilesAreOneErrorNamingTheLine) {
 // the spreadsheet row; an existing report is kept unless --force.
 TEST(BatchReports, NamedByIdentNoOrRowAndNeverOverwritten) {
     const std::string row = "2,1,2,2,2,2,2,1,1,1,1,1,";
+    // The last row, after 600 empty ones, lies beyond the first batch of rows.
     const std::string csv = kHeader + ",Ident.No.\n" + row + "A/1\n" + row + "twin\n" + row +
-                            "twin\n" + row + "\n2,1,2,2,2,2,2,1,1,1,1,,none\n";
+                            "twin\n" + row + "\n2,1,2,2,2,2,2,1,1,1,1,,none\n" +
+                            QByteArray(",,,,,,,,,,,,\n").repeated(600).toStdString() + row + "\n";
     const QStringList reports{"--reports", "reports"};
     RunOn(csv, reports);
-    const QStringList expected{"A_1.pdf", "row-3.pdf", "row-4.pdf", "row-5.pdf"};
+    const QStringList expected{"A_1.pdf", "row-3.pdf", "row-4.pdf", "row-5.pdf", "row-607.pdf"};
     EXPECT_EQ(QDir("reports").entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     std::ofstream("reports/row-3.pdf") << "mine";
     EXPECT_THAT(std::get<2>(RunOn(csv, reports)), testing::HasSubstr("row-3.pdf exists already"));
