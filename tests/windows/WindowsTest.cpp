@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -173,13 +174,14 @@ TEST(Windows, NamesAndSizes) {
     }
 }
 
-// The picture unscaled from its top left corner inside the 2-pixel bevel; one
-// tick of the timer, running from creation, hides the splash.
+// Centred on its screen, the picture unscaled from its top left corner inside
+// the 2-pixel bevel; one tick of the timer, running from creation, hides it.
 TEST(Splash, ShowsItsPictureAndHidesItselfAfterFiveSeconds) {
     TSplashForm splash;
     ASSERT_TRUE(splash.Timer1->isActive());
     EXPECT_EQ(splash.Timer1->interval(), 5000);
     splash.ShowAndPaint();
+    EXPECT_EQ(splash.frameGeometry().center(), splash.screen()->availableGeometry().center());
     const QImage shot = splash.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage picture = SplashPicture().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shot.copy(2, 2, 614, 591), picture.copy(0, 0, 614, 591));
