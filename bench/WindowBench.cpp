@@ -108,9 +108,6 @@ void PaintPie(benchmark::State& state, bool pie) {
 BENCHMARK_CAPTURE(PaintPie, LoadAndPaint, true);
 BENCHMARK_CAPTURE(PaintPie, OneEllipse, false);
 
-// The main window shown with every factor at its default ("Diet, contents"
-// then alternates between 1 and 2, so every change is accepted), or the
-// repaint alone. The window is kept until the end.
 QLineEdit* ScoreEdit(const TForm1& form, int factor) {
     return form.findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(factor));
 }
@@ -122,6 +119,9 @@ void EnterScores(const TForm1& form, const char* scores) {
     }
 }
 
+// The main window shown with every factor at its default ("Diet, contents"
+// then alternates between 1 and 2, so every change is accepted), or the
+// repaint alone. The window is kept until the end.
 void ScoreChangeToRepaint(benchmark::State& state, bool change) {
     static TForm1* const form = new TForm1;
     form->resize(1024, 768);
