@@ -16,7 +16,7 @@ if [ "$(id -u)" = 0 ] && sh tests/printing/cups/start-cupsd.sh "$state" >&2; the
     # shellcheck disable=SC1090
     . "$state"
     if [ -z "${SKIP_REASON:-}" ]; then
-        export CUPS_SERVER CUPS_SERVERROOT CUPS_STATEDIR
+        export CUPS_SERVER CUPS_SERVERROOT
         unset LPDEST PRINTER
     fi
 fi

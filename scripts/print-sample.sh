@@ -19,7 +19,7 @@ if [ -n "${SKIP_REASON:-}" ]; then
     echo "print-sample: $SKIP_REASON" >&2
     exit 1
 fi
-export CUPS_SERVER CUPS_SERVERROOT CUPS_STATEDIR
+export CUPS_SERVER CUPS_SERVERROOT
 unset LPDEST PRINTER
 
 "$build/tests/printing/print_sample"
