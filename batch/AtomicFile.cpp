@@ -22,7 +22,7 @@ namespace {
 constexpr int kSlots = 256;
 
 // Bytes written between two requests to start writing them to the disk.
-constexpr off_t kWriteBehind = 8 * 1024 * 1024;
+constexpr off_t kWriteBehind = off_t{8} * 1024 * 1024;
 std::array<std::atomic<char*>, kSlots> g_temporaries{};
 
 int Claim(const std::string& path) {

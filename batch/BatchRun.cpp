@@ -214,7 +214,7 @@ Run::AssessedRows Run::AssessBatch(const RowJudge& judge, const Columns& columns
     for (CsvRecord& record : records) {
         const RowOutcome outcome = judge.Judge(record.cells);
         if (!outcome.errors.empty()) {
-            done.errors.push_back({record.line, ErrorTexts(outcome, columns)});
+            done.errors.emplace_back(record.line, ErrorTexts(outcome, columns));
         }
         if (outcome.status != RowStatus::Assessed && outcome.status != RowStatus::Empty) {
             ++done.notAssessed;

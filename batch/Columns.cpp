@@ -61,13 +61,14 @@ Columns MatchColumns(const std::vector<std::string>& header) {
     columns.width = static_cast<int>(header.size());
     columns.headers = header;
 
+    const QStringList& notes = NotesColumns();
     std::vector<Wanted> wanted;
+    wanted.reserve(kFactorCount + 2 + notes.size());
     for (int factor = 0; factor < kFactorCount; ++factor) {
         wanted.push_back({FactorColumn(factor), &columns.factors[factor], true});
     }
     wanted.push_back({CountryAreaColumn(), &columns.countryArea, true});
     wanted.push_back({GroupColumn(), &columns.group, true});
-    const QStringList& notes = NotesColumns();
     int* const notesColumns[] = {&columns.name, &columns.identNo, &columns.date, &columns.examiner,
                                  &columns.comments};
     for (qsizetype i = 0; i < notes.size(); ++i) {

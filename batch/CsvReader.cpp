@@ -10,7 +10,7 @@ namespace Batch {
 
 namespace {
 
-constexpr std::size_t kBlockSize = 256 * 1024;
+constexpr std::size_t kBlockSize = std::size_t{256} * 1024;
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 extern "C" void CellCallback(void* text, std::size_t size, void* reader) {
@@ -131,7 +131,7 @@ void CsvReader::ReadHeaderLine() {
     }
     const std::size_t end = start.find('\n');
     const std::string header = start.substr(0, end);
-    if (header.find_first_not_of("\r") == std::string::npos) {
+    if (header.find_first_not_of('\r') == std::string::npos) {
         throw MalformedFile(1, "there is no header line naming the columns");
     }
     delimiter_ = DetectDelimiter(header);

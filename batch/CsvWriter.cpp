@@ -6,8 +6,8 @@
 namespace Batch {
 
 namespace {
-constexpr std::size_t kFlushSize = 256 * 1024;
-constexpr std::size_t kFirstSize = 64 * 1024;
+constexpr std::size_t kFlushSize = std::size_t{256} * 1024;
+constexpr std::size_t kFirstSize = std::size_t{64} * 1024;
 } // namespace
 
 CsvWriter::CsvWriter(char delimiter, std::string lineEnd, Sink sink)

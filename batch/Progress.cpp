@@ -31,7 +31,7 @@ void Progress::Show(const std::string& what, long long done, long long total, lo
     const double elapsed = std::chrono::duration<double>(now - start_).count();
     std::string left = "--:--";
     if (part > 0.001) {
-        const long long seconds = static_cast<long long>(elapsed / part - elapsed);
+        const auto seconds = static_cast<long long>(elapsed / part - elapsed);
         char text[32];
         std::snprintf(text, sizeof text, "%lld:%02lld", seconds / 60, seconds % 60);
         left = text;

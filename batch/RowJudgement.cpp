@@ -8,6 +8,7 @@
 #include "model/RiskModel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Batch {
 
@@ -49,7 +50,7 @@ QString BandText(ChanceBand band) {
     return QStringLiteral("81-100");
 }
 
-RowJudge::RowJudge(const Columns& columns) : columns_(columns) {
+RowJudge::RowJudge(Columns columns) : columns_(std::move(columns)) {
     for (int factor = 0; factor < kFactorCount; ++factor) {
         for (int byte = 0; byte < 256; ++byte) {
             single_[factor][byte] = JudgeScore(std::string(1, static_cast<char>(byte)), factor);

@@ -46,7 +46,7 @@ struct RowOutcome {
 
 class RowJudge {
 public:
-    explicit RowJudge(const Columns& columns);
+    explicit RowJudge(Columns columns);
 
     RowOutcome Judge(const std::vector<std::string>& cells) const;
 

@@ -29,8 +29,6 @@
 #include <sys/wait.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 // The sample patient with `comments` comment lines.
@@ -101,8 +99,7 @@ const QTemporaryDir kScratch;
 
 // A cohort of `rows` patients with varied scores, a few blanks and notes.
 std::string Cohort(int rows) {
-    const std::string path =
-        kScratch.filePath(QStringLiteral("cohort-%1.csv").arg(rows)).toStdString();
+    std::string path = kScratch.filePath(QStringLiteral("cohort-%1.csv").arg(rows)).toStdString();
     if (std::ifstream(path).good()) {
         return path;
     }

@@ -123,7 +123,7 @@ void EnterScores(const TForm1& form, const char* scores) {
 // then alternates between 1 and 2, so every change is accepted), or the
 // repaint alone. The window is kept until the end.
 void ScoreChangeToRepaint(benchmark::State& state, bool change) {
-    static TForm1* const form = new TForm1;
+    static auto* const form = new TForm1;
     form->resize(1024, 768);
     form->show();
     EnterScores(*form, "2122222111");

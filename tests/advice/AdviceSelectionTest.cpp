@@ -164,7 +164,7 @@ TEST(FragmentCatalogue, ParsesBarredLinesAndEveryBandsLinesFitTheAdviceWindow) {
         {"[1.1]", "line 1"},                  // last fragment without lines
     };
     for (const auto& [text, where] : malformed) {
-        EXPECT_THAT([&] { TFragmentHolder::ParseFragments(QString::fromLatin1(text)); },
+        EXPECT_THAT([text = text] { TFragmentHolder::ParseFragments(QString::fromLatin1(text)); },
                     ThrowsMessage<std::runtime_error>(::testing::HasSubstr(where)))
             << text;
     }

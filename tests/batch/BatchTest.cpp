@@ -72,7 +72,7 @@ TEST(BatchAssessment, RowsGetTheWindowsFiguresOrTheirFault) {
     static const QRegularExpression error(QStringLiteral(R"re(^ *,?"?error: (.*?)"?,*$)re"));
     const QStringList rows = QString::fromLatin1(kRows).split(QLatin1Char('\n'));
     std::string csv = kHeader + "\n", results = kHeader + kResults + "\n", errors;
-    for (int line = 2; line < 2 + 32 * rows.size(); ++line) {
+    for (qsizetype line = 2; line < 2 + qsizetype{32} * rows.size(); ++line) {
         const qsizetype i = 2 * (line - 2) % rows.size();
         csv += rows[i].toStdString() + "\n";
         results += (rows[i] + "," + rows[i + 1].trimmed()).toStdString() + "\n";
@@ -95,7 +95,7 @@ TEST(BatchAssessment, SpreadsheetFormsGiveTheSameResults) {
     // Under semicolons the names with a comma need no quotes.
     const auto form = [](const std::string& text, char delimiter, const char* lineEnd) {
         QString t = QString::fromStdString(text).replace(',', delimiter).replace("\n", lineEnd);
-        return t.replace("\"Diet; contents\";\"Diet; frequency\"", "Diet, contents;Diet, frequency")
+        return t.replace(R"("Diet; contents";"Diet; frequency")", "Diet, contents;Diet, frequency")
             .toStdString();
     };
     EXPECT_EQ(RunOn(in), Outcome(Batch::EveryRowAssessed, out, ""));

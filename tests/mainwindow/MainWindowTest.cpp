@@ -546,8 +546,8 @@ TEST_P(RandomInput, EveryActionLeavesWindowAndModelInAgreement) {
         accepted_[i] = edits_[i]->text();
     }
     const int actions = Setting("DENTIPLOT_RANDOM_ACTIONS", 2000);
-    const auto seed =
-        static_cast<std::uint64_t>(Setting("DENTIPLOT_RANDOM_SEED", 20261206) + GetParam());
+    const auto seed = static_cast<std::uint64_t>(Setting("DENTIPLOT_RANDOM_SEED", 20261206)) +
+                      static_cast<std::uint64_t>(GetParam());
     random_.seed(seed);
     int step = 0;
     for (; step < actions && !HasFailure(); ++step) {

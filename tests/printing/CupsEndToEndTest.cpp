@@ -313,8 +313,8 @@ TEST_P(OnEachQueue, PrintoutsOnTheQueuesPaperInItsPixels) {
     };
     for (const auto& [text, job, at] : expected) {
         const std::vector<Word>& words = pages[job][0].words;
-        const auto word =
-            std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.text == text; });
+        const auto word = std::find_if(words.begin(), words.end(),
+                                       [&text = text](const Word& w) { return w.text == text; });
         ASSERT_NE(word, words.end()) << text.toStdString();
         const QPointF off = (word->box.topLeft() - at) * pixelsPerPoint;
         EXPECT_TRUE(qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2)

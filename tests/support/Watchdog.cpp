@@ -23,7 +23,7 @@ void StartModalWatchdog(int seconds) {
             since.start();
         }
         const bool failed = test != nullptr && test == failedTest;
-        if (modal == nullptr || (!failed && since.elapsed() < seconds * 1000)) {
+        if (modal == nullptr || (!failed && since.elapsed() < seconds * qint64{1000})) {
             return;
         }
         if (!failed) {
